@@ -1,0 +1,15 @@
+# vestaro_add_library(<name> SOURCES ... HEADERS ... [DEPS ...])
+# A static library whose include paths start at the repository root, with its public headers
+# in a header set that CMake compiles one by one (VERIFY_INTERFACE_HEADER_SETS).
+function(vestaro_add_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;HEADERS;DEPS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS} PRIVATE vestaro_warnings)
+  if(ARG_HEADERS)
+    target_sources(${name} PUBLIC FILE_SET HEADERS BASE_DIRS ${PROJECT_SOURCE_DIR} FILES ${ARG_HEADERS})
+  endif()
+  if(VESTARO_VERIFY_HEADERS)
+    set_target_properties(${name} PROPERTIES VERIFY_INTERFACE_HEADER_SETS ON)
+  endif()
+endfunction()
