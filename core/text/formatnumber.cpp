@@ -1,0 +1,199 @@
+#include "core/text/formatnumber.h"
+
+#include <charconv>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+bool IsPlaceholder(char c) { return c == '0' || c == '#'; }
+
+// A finite value as decimal digits with at most 15 significant digits (the decimal that "%.15g"
+// shows): value = 0.d1d2d3... × 10^pointPosition.
+struct Decimal {
+  std::string digits;      // significant digits, no leading zeros; empty for zero
+  int pointPosition = 0;   // digits before the decimal point
+  bool negative = false;
+};
+
+Decimal ToDecimal(double value) {
+  Decimal result;
+  result.negative = std::signbit(value);
+  char buffer[64];
+  auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                    std::chars_format::scientific, 14);
+  if (error != std::errc()) return result;  // cannot happen for a finite double and this buffer
+  std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
+  std::size_t e = text.find('e');
+  for (char c : text.substr(0, e)) {
+    if (c != '.') result.digits.push_back(c);
+  }
+  int exponent = 0;
+  std::string_view exponentText = text.substr(e + 1);
+  if (exponentText.front() == '+') exponentText.remove_prefix(1);
+  std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
+  while (!result.digits.empty() && result.digits.back() == '0') result.digits.pop_back();
+  result.pointPosition = result.digits.empty() ? 0 : exponent + 1;
+  return result;
+}
+
+// Rounds half away from zero to `decimals` fraction digits and returns the integer digits
+// (without leading zeros, empty for zero) and exactly `decimals` fraction digits.
+void RoundDecimal(const Decimal& d, int decimals, std::string& integerDigits,
+                  std::string& fractionDigits) {
+  // All digits up to the last kept decimal, padded with zeros, as one digit string.
+  int kept = d.pointPosition + decimals;  // number of digits of `d.digits` that are kept
+  std::string digits;
+  bool roundUp = false;
+  if (kept < 0) {
+    digits.clear();
+  } else {
+    for (int i = 0; i < kept; ++i) {
+      digits.push_back(i < static_cast<int>(d.digits.size()) ? d.digits[static_cast<std::size_t>(i)] : '0');
+    }
+    roundUp = kept < static_cast<int>(d.digits.size()) && d.digits[static_cast<std::size_t>(kept)] >= '5';
+  }
+  // `digits` holds the value × 10^decimals when the point position is not positive: add the
+  // leading zeros that the decimal point position implies.
+  int integerCount = d.pointPosition;  // may be negative or zero
+  if (roundUp) {
+    int i = static_cast<int>(digits.size()) - 1;
+    while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9') digits[static_cast<std::size_t>(i--)] = '0';
+    if (i >= 0) {
+      ++digits[static_cast<std::size_t>(i)];
+    } else {
+      digits.insert(digits.begin(), '1');
+      ++integerCount;
+    }
+  }
+  // Split into integer and fraction digits.
+  std::string all;
+  if (integerCount < 0) {
+    all.assign(static_cast<std::size_t>(-integerCount), '0');
+    all += digits;
+    integerCount = 0;
+  } else {
+    all = digits;
+  }
+  all.resize(static_cast<std::size_t>(integerCount + decimals), '0');
+  integerDigits = all.substr(0, static_cast<std::size_t>(integerCount));
+  fractionDigits = all.substr(static_cast<std::size_t>(integerCount));
+  std::size_t firstNonZero = integerDigits.find_first_not_of('0');
+  integerDigits = firstNonZero == std::string::npos ? "" : integerDigits.substr(firstNonZero);
+}
+
+struct Group {
+  std::size_t begin = 0, end = 0;  // [begin, end) of the placeholder group in the pattern
+  std::size_t point = 0;           // position of the decimal point, or `end` when there is none
+  int mandatoryIntegerDigits = 0;  // placeholders from the first integer "0" on
+  int fractionPlaceholders = 0;
+  int mandatoryFractionDigits = 0;  // fraction placeholders up to the last "0"
+  bool thousands = false;
+};
+
+Group AnalyseGroup(std::string_view pattern, std::size_t begin, std::size_t end) {
+  Group g;
+  g.begin = begin;
+  g.end = end;
+  g.point = pattern.substr(begin, end - begin).find('.');
+  g.point = g.point == std::string_view::npos ? end : begin + g.point;
+  bool zeroSeen = false;
+  for (std::size_t i = begin; i < g.point; ++i) {
+    char c = pattern[i];
+    if (c == ',') g.thousands = true;
+    if (c == '0') zeroSeen = true;
+    if (IsPlaceholder(c) && zeroSeen) ++g.mandatoryIntegerDigits;
+  }
+  for (std::size_t i = g.point; i < end; ++i) {
+    if (!IsPlaceholder(pattern[i])) continue;
+    ++g.fractionPlaceholders;
+    if (pattern[i] == '0') g.mandatoryFractionDigits = g.fractionPlaceholders;
+  }
+  return g;
+}
+
+// Writes the integer part of the group: digits are given to the placeholders from the right,
+// the leftmost placeholder takes all that remain; other characters stay in their place.
+void WriteIntegerPart(std::string_view pattern, const Group& g, const std::string& digits,
+                      bool negative, std::string& out) {
+  std::vector<std::size_t> placeholders;
+  for (std::size_t i = g.begin; i < g.point; ++i) {
+    if (IsPlaceholder(pattern[i])) placeholders.push_back(i);
+  }
+  // digitsFor[k]: how many digits the k-th placeholder (from the left) writes.
+  std::vector<std::size_t> digitsFor(placeholders.size(), 0);
+  std::size_t remaining = digits.size();
+  for (std::size_t k = placeholders.size(); k-- > 0 && remaining > 0;) {
+    std::size_t take = k == 0 ? remaining : 1;
+    digitsFor[k] = take;
+    remaining -= take;
+  }
+  std::size_t next = 0;  // index into digits
+  bool signWritten = !negative;
+  std::size_t k = 0;
+  for (std::size_t i = g.begin; i < g.point; ++i) {
+    char c = pattern[i];
+    if (c == ',') continue;
+    if (!IsPlaceholder(c)) {
+      out.push_back(c);
+      continue;
+    }
+    for (std::size_t n = 0; n < digitsFor[k]; ++n) {
+      if (!signWritten) {
+        out.push_back('-');
+        signWritten = true;
+      }
+      out.push_back(digits[next]);
+      std::size_t fromRight = digits.size() - 1 - next;
+      ++next;
+      if (g.thousands && fromRight > 0 && fromRight % 3 == 0) out.push_back(',');
+    }
+    ++k;
+  }
+  if (!signWritten) out.push_back('-');  // no integer digit shown: the sign precedes the point
+}
+
+void WriteFractionPart(std::string_view pattern, const Group& g, const std::string& digits,
+                       std::string& out) {
+  if (g.point == g.end) return;
+  int shown = static_cast<int>(digits.size());
+  while (shown > g.mandatoryFractionDigits && digits[static_cast<std::size_t>(shown - 1)] == '0') --shown;
+  if (shown > 0) out.push_back('.');
+  int k = 0;
+  for (std::size_t i = g.point + 1; i < g.end; ++i) {
+    char c = pattern[i];
+    if (c == ',' || c == '.') continue;
+    if (!IsPlaceholder(c)) {
+      out.push_back(c);
+      continue;
+    }
+    if (k < shown) out.push_back(digits[static_cast<std::size_t>(k)]);
+    ++k;
+  }
+}
+
+}  // namespace
+
+std::string FormatNumber(std::string_view pattern, double value) {
+  std::size_t first = pattern.find_first_of("0#");
+  if (first == std::string_view::npos) return std::string(pattern);
+  std::size_t last = pattern.find_last_of("0#");
+  Group g = AnalyseGroup(pattern, first, last + 1);
+
+  std::string out(pattern.substr(0, first));
+  if (!std::isfinite(value)) {
+    out += std::isnan(value) ? "NAN" : (value < 0 ? "-INF" : "INF");
+  } else {
+    Decimal decimal = ToDecimal(value);
+    std::string integerDigits, fractionDigits;
+    RoundDecimal(decimal, g.fractionPlaceholders, integerDigits, fractionDigits);
+    bool isZero = integerDigits.empty() && fractionDigits.find_first_not_of('0') == std::string::npos;
+    if (static_cast<int>(integerDigits.size()) < g.mandatoryIntegerDigits) {
+      integerDigits.insert(0, static_cast<std::size_t>(g.mandatoryIntegerDigits) - integerDigits.size(), '0');
+    }
+    WriteIntegerPart(pattern, g, integerDigits, decimal.negative && !isZero, out);
+    WriteFractionPart(pattern, g, fractionDigits, out);
+  }
+  out += pattern.substr(last + 1);
+  return out;
+}
