@@ -1,0 +1,43 @@
+#include "cli/batchcommands.h"
+
+#include "cli/streaminteraction.h"
+#include "core/design/designfile.h"
+
+namespace {
+
+constexpr int kDone = 0;
+constexpr int kUsageOrFileError = 2;
+
+constexpr char kUsage[] =
+    "usage: vestaro-batch new FILE.dat\n"
+    "       vestaro-batch resave IN.dat OUT.dat\n";
+
+DesignForm StartupForm() {
+  DesignForm form;
+  SetStartupValues(form);
+  return form;
+}
+
+int NewDesign(const std::string& path, std::ostream& err) {
+  DesignForm form = StartupForm();
+  StreamInteraction ui(err);
+  return SaveConditions(form, path, ui) ? kDone : kUsageOrFileError;
+}
+
+int Resave(const std::string& in, const std::string& out, std::ostream& err) {
+  DesignForm form = StartupForm();
+  StreamInteraction ui(err);
+  if (!LoadConditions(form, in, ui)) return kUsageOrFileError;
+  return SaveConditions(form, out, ui) ? kDone : kUsageOrFileError;
+}
+
+}  // namespace
+
+int RunBatch(const std::vector<std::string>& args, std::ostream& /*out*/, std::ostream& err) {
+  if (args.size() == 2 && args[0] == "new" && !args[1].empty()) return NewDesign(args[1], err);
+  if (args.size() == 3 && args[0] == "resave" && !args[1].empty() && !args[2].empty()) {
+    return Resave(args[1], args[2], err);
+  }
+  err << kUsage;
+  return kUsageOrFileError;
+}

@@ -1,0 +1,14 @@
+#pragma once
+/// The commands of vestaro-batch, callable without a process: each takes its arguments and the
+/// standard output and error streams and returns the exit status.
+///
+///   new FILE.dat             writes the design that saving right after start-up writes
+///   resave IN.dat OUT.dat    loads a design as the load command does and saves it again
+///
+/// Exit status: 0 done, 2 a usage error or a design file that cannot be loaded or written.
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
