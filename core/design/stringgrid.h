@@ -36,6 +36,7 @@ class StringGrid {
   static bool IsEmptyCell(std::string_view text) { return text.empty() || text == " "; }
 
   std::vector<int> ColWidths;
+  int DefaultRowHeight = 24;  // pixels
 
   bool operator==(const StringGrid&) const = default;
 

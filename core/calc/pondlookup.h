@@ -1,0 +1,34 @@
+#pragma once
+/// Level–storage–area lookups on the pond table of one calculation.
+///
+/// Inside a table segment the storage is recomputed from the areas with the pond's storage
+/// formula (average end area or frustum), starting from the storage of the segment's lower row,
+/// so the lookups agree with the way the table's storages were computed. They work on the fixed
+/// 30-row arrays, search linearly from row 0 and allocate nothing. The elevations and storages
+/// are expected not to fall from row to row (the pond reader refuses tables where they do).
+
+#include "core/calc/trenzoku.h"
+#include "core/interaction/userinteraction.h"
+
+/// The level that the area lookup returns above the table; callers test for < −99990.
+inline constexpr double kAboveTableLevel = -99999.0;
+
+/// Water-surface area (m²) at level `h` (m), linear between rows; F[0] at or below the first
+/// row. Above the last row it shows "標高データの範囲を超えました。…計算を停止します。" and
+/// returns kAboveTableLevel.
+double LevelToArea(const HVcurve& pond, double h, UserInteraction& ui);
+
+/// Storage (m³) at level `h` (m): V[0] at or below the first row; linear extrapolation along the
+/// top segment above the last row (a vertical wall of the top row's area when the top segment
+/// has no height, as for a single-row table).
+double LevelToStorage(const HVcurve& pond, double h, UserInteraction& ui);
+
+/// Level (m) of storage `v` (m³), the inverse of LevelToStorage within 0.0002 m: H[0] at or
+/// below V[0]; extrapolated above the last row as LevelToStorage is. A level sought inside the
+/// table whose bracketing scan leaves the table gives kAboveTableLevel (with the area lookup's
+/// message).
+double StorageToLevel(const HVcurve& pond, double v, UserInteraction& ui);
+
+/// The lookups by mode number: 1 LevelToStorage, 2 StorageToLevel, 3 LevelToArea; any other
+/// mode gives 0.
+double PondLookup(const HVcurve& pond, int mode, double x, UserInteraction& ui);

@@ -1,0 +1,129 @@
+#include "core/calc/pondlookup.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+#include "core/interaction/recordinginteraction.h"
+
+namespace {
+
+struct Row {
+  double h, f, v;
+};
+
+TRenzoku Pond(std::initializer_list<Row> rows, int formula = 0) {
+  TRenzoku calc;
+  for (const Row& row : rows) {
+    auto i = static_cast<std::size_t>(calc.Pond.RowCount++);
+    calc.Pond.H[i] = row.h;
+    calc.Pond.F[i] = row.f;
+    calc.Pond.V[i] = row.v;
+  }
+  calc.Pond.StorageFormula = formula;
+  return calc;
+}
+
+// The start-up design's pond, with typed storages.
+TRenzoku StartupPond() {
+  return Pond({{24.00, 79.0, 0.0},         {26.00, 79.0, 158.0},       {26.01, 18700.0, 251.8},
+               {27.00, 20920.0, 19863.8},  {27.01, 41920.0, 20177.9},  {28.00, 46666.0, 64025.2},
+               {29.00, 49020.0, 111865.2}, {30.00, 51650.0, 162200.2}, {31.00, 54640.0, 215345.2},
+               {32.00, 57450.0, 271390.2}, {33.00, 60100.0, 330165.2}, {34.00, 63110.0, 391770.2}},
+              -1);
+}
+
+// The inversion stops when two successive midpoints agree within 0.0002 m and returns their mean,
+// a quarter of the last bracket from one end: its error is at most 0.0003 m.
+constexpr double kLevelTolerance = 0.0003;
+
+const std::string kAboveTable =
+    "標高データの範囲を超えました。\r\rＨＶ曲線の再検討が必要です。\r\r         計算を停止します。";
+
+}  // namespace
+
+TEST(PondLookupTest, AreaIsLinearBetweenRowsAndFailsAboveTheTable) {
+  TRenzoku calc = StartupPond();
+  RecordingInteraction ui;
+  EXPECT_EQ(LevelToArea(calc, 20.0, ui), 79.0);
+  EXPECT_DOUBLE_EQ(LevelToArea(calc, 27.5, ui), 41920.0 + (46666.0 - 41920.0) * 0.49 / 0.99);
+  EXPECT_EQ(LevelToArea(calc, 34.0, ui), 63110.0);
+  EXPECT_TRUE(ui.Entries().empty());
+  EXPECT_EQ(LevelToArea(calc, 34.001, ui), kAboveTableLevel);
+  EXPECT_EQ(PondLookup(calc, 3, 35.0, ui), kAboveTableLevel);
+  EXPECT_EQ(ui.Texts(), (std::vector<std::string>{kAboveTable, kAboveTable}));
+  EXPECT_EQ(PondLookup(calc, 4, 30.0, ui), 0.0);
+}
+
+TEST(PondLookupTest, StorageFollowsTheFormulaInsideSegmentsAndExtrapolatesAbove) {
+  RecordingInteraction ui;
+  TRenzoku typed = StartupPond();
+  EXPECT_EQ(LevelToStorage(typed, 23.0, ui), 0.0);
+  EXPECT_EQ(LevelToStorage(typed, 26.00, ui), 158.0);  // an inner row is the start of its segment
+  EXPECT_EQ(LevelToStorage(typed, 34.00, ui), 391770.2);
+  EXPECT_DOUBLE_EQ(LevelToStorage(typed, 35.0, ui), 391770.2 + (391770.2 - 330165.2));
+
+  TRenzoku averageEnd = Pond({{0, 100, 0}, {1, 400, 250}, {2, 400, 650}});
+  EXPECT_DOUBLE_EQ(LevelToStorage(averageEnd, 0.5, ui), (250.0 + 100.0) * 0.5 / 2);
+  EXPECT_NEAR(LevelToStorage(averageEnd, 1.0 - 1e-12, ui), 250.0, 1e-6);  // continuous from below
+  TRenzoku frustum = Pond({{0, 100, 0}, {1, 400, 700.0 / 3}}, 1);
+  EXPECT_NEAR(LevelToStorage(frustum, 1.0 - 1e-12, ui), 700.0 / 3, 1e-6);
+  EXPECT_TRUE(ui.Entries().empty());
+}
+
+TEST(PondLookupTest, StorageToLevelInvertsTheStorageEverywhereInTheTable) {
+  RecordingInteraction ui;
+  for (const TRenzoku& calc : {StartupPond(), Pond({{0, 100, 0}, {1, 400, 700.0 / 3}, {3, 900, 0}}, 1)}) {
+    TRenzoku pond = calc;
+    if (pond.Pond.V[2] == 0) pond.Pond.V[2] = LevelToStorage(pond, 3.0 - 1e-9, ui);
+    double bottom = pond.Pond.H[0];
+    double top = pond.Pond.H[static_cast<std::size_t>(pond.Pond.RowCount - 1)];
+    for (int k = 0; k <= 1000; ++k) {
+      double h = bottom + (top - bottom) * k / 1000.0;
+      double level = StorageToLevel(pond, LevelToStorage(pond, h, ui), ui);
+      ASSERT_NEAR(level, h, kLevelTolerance) << "at h = " << h;
+    }
+  }
+  EXPECT_TRUE(ui.Entries().empty());
+}
+
+TEST(PondLookupTest, StoragesJustBelowTheTopRowStayInsideTheTable) {
+  RecordingInteraction ui;
+  TRenzoku calc = StartupPond();
+  for (double v : {391770.0, 391770.2 - 1e-9, 330165.3}) {
+    double level = StorageToLevel(calc, v, ui);
+    EXPECT_GT(level, 33.0);
+    EXPECT_LE(level, 34.0);
+  }
+  EXPECT_TRUE(ui.Entries().empty());
+  EXPECT_EQ(StorageToLevel(calc, 0.0, ui), 24.0);
+  EXPECT_EQ(StorageToLevel(calc, 158.0, ui), 26.0);  // an inner row's own storage
+  EXPECT_EQ(StorageToLevel(calc, 391770.2, ui), 34.0);
+  EXPECT_DOUBLE_EQ(StorageToLevel(calc, 391770.2 + 61605.0, ui), 35.0);
+}
+
+TEST(PondLookupTest, TypedStoragesAboveTheFormulaRunOutOfTheTable) {
+  // The formula gives less than the typed storage of the top row, so the scan for a storage in
+  // the top segment leaves the table: the area lookup's message and the failure value.
+  TRenzoku calc = Pond({{0, 100, 0}, {1, 100, 1000}});
+  RecordingInteraction ui;
+  EXPECT_EQ(StorageToLevel(calc, 500.0, ui), kAboveTableLevel);
+  EXPECT_EQ(ui.Texts(), std::vector<std::string>{kAboveTable});
+}
+
+TEST(PondLookupTest, SingleRowsAndFlatSegmentsBehaveAsVerticalWalls) {
+  RecordingInteraction ui;
+  TRenzoku single = Pond({{24.0, 79.0, 0.0}});
+  EXPECT_EQ(LevelToStorage(single, 23.0, ui), 0.0);
+  EXPECT_DOUBLE_EQ(LevelToStorage(single, 25.0, ui), 79.0);
+  EXPECT_DOUBLE_EQ(StorageToLevel(single, 158.0, ui), 26.0);
+  TRenzoku dry = Pond({{24.0, 0.0, 0.0}});
+  EXPECT_EQ(StorageToLevel(dry, 10.0, ui), 24.0);
+
+  TRenzoku flat = Pond({{24.0, 79.0, 0.0}, {24.0, 79.0, 100.0}, {25.0, 79.0, 179.0}});
+  EXPECT_EQ(StorageToLevel(flat, 50.0, ui), 24.0);
+  TRenzoku flatTop = Pond({{24.0, 79.0, 0.0}, {25.0, 79.0, 79.0}, {25.0, 100.0, 90.0}});
+  EXPECT_DOUBLE_EQ(LevelToStorage(flatTop, 26.0, ui), 190.0);
+  EXPECT_DOUBLE_EQ(StorageToLevel(flatTop, 190.0, ui), 26.0);
+  EXPECT_TRUE(ui.Entries().empty());
+}
