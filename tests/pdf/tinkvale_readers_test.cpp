@@ -3,7 +3,6 @@
 // pages. The tools' paths come from the build configuration; a missing tool fails the test.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <filesystem>
 #include <fstream>
@@ -15,38 +14,21 @@
 #include "pdf/tinkvale.h"
 #include "pdf/tpdfcontents.h"
 #include "tests/pdf/pdftestsupport.h"
+#include "tests/support/pdftools.h"
 
 using pdftest::Sjis;
 
 namespace {
 
 namespace fs = std::filesystem;
+using pdftools::Quote;
+using pdftools::RunTool;
 
-fs::path OutputDir(const std::string& name) {
-  const fs::path dir = fs::path(VESTARO_BINARY_DIR) / "tests/pdf/output" / name;
-  fs::remove_all(dir);
-  fs::create_directories(dir);
-  return dir;
-}
-
-std::string Quote(const fs::path& path) {
-  return "'" + path.string() + "'";
-}
+fs::path OutputDir(const std::string& name) { return pdftools::OutputDir("tests/pdf/output/" + name); }
 
 std::string ReadFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// Runs `tool` with `arguments`, its standard error going to `errors`; the exit status.
-int RunTool(const char* tool, const std::string& arguments, const fs::path& errors) {
-  if (!fs::exists(tool)) {
-    ADD_FAILURE() << "tool not found: " << tool;
-    return -1;
-  }
-  const std::string command = Quote(tool) + " " + arguments + " 2>" + Quote(errors);
-  const int status = std::system(command.c_str());
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 // A calculation-report-like document in font 6: frame, title, text lines, a ruled table,
