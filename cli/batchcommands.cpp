@@ -12,20 +12,14 @@ constexpr char kUsage[] =
     "usage: vestaro-batch new FILE.dat\n"
     "       vestaro-batch resave IN.dat OUT.dat\n";
 
-DesignForm StartupForm() {
-  DesignForm form;
-  SetStartupValues(form);
-  return form;
-}
-
 int NewDesign(const std::string& path, std::ostream& err) {
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   StreamInteraction ui(err);
   return SaveConditions(form, path, ui) ? kDone : kUsageOrFileError;
 }
 
 int Resave(const std::string& in, const std::string& out, std::ostream& err) {
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   StreamInteraction ui(err);
   if (!LoadConditions(form, in, ui)) return kUsageOrFileError;
   return SaveConditions(form, out, ui) ? kDone : kUsageOrFileError;
