@@ -6,18 +6,14 @@
 
 #include "core/interaction/recordinginteraction.h"
 #include "core/text/cp932.h"
+#include "tests/support/designforms.h"
 #include "tests/support/testfiles.h"
 
 using testing_support::ReadBytes;
 using testing_support::ScratchDir;
+using testing_support::StartupForm;
 
 namespace {
-
-DesignForm StartupForm() {
-  DesignForm form;
-  SetStartupValues(form);
-  return form;
-}
 
 std::string Cp932(std::string_view utf8) {
   return Utf8ToCp932(utf8).value();

@@ -6,6 +6,9 @@
 
 #include "core/calc/readconditions.h"
 #include "core/interaction/recordinginteraction.h"
+#include "tests/support/designforms.h"
+
+using testing_support::StartupForm;
 
 namespace {
 
@@ -18,12 +21,6 @@ ResultSheet Book(DesignForm form) {
   ResultSheet sheet;
   WriteCalculationBookText(calc, form, sheet);
   return sheet;
-}
-
-DesignForm StartupForm() {
-  DesignForm form;
-  SetStartupValues(form);
-  return form;
 }
 
 bool Contains(const TextList& list, const std::string& line) {

@@ -3,18 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "core/interaction/recordinginteraction.h"
+#include "tests/support/designforms.h"
+
+using testing_support::ItemError;
+using testing_support::StartupForm;
 
 namespace {
-
-DesignForm StartupForm() {
-  DesignForm form;
-  SetStartupValues(form);
-  return form;
-}
-
-std::string ItemError(const std::string& item) {
-  return item + "が不正です。\r\r訂正して下さい。";
-}
 
 struct RunOutcome {
   bool completed;

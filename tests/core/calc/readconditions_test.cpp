@@ -4,21 +4,15 @@
 
 #include "core/interaction/recordinginteraction.h"
 #include "core/text/conversionerror.h"
+#include "tests/support/designforms.h"
+
+using testing_support::ItemError;
+using testing_support::StartupForm;
 
 namespace {
 
 // Values that go through one or two divisions of typed decimals: a few ulps of error at most.
 constexpr double kTolerance = 1e-12;
-
-DesignForm StartupForm() {
-  DesignForm form;
-  SetStartupValues(form);
-  return form;
-}
-
-std::string ItemError(const std::string& item) {
-  return item + "が不正です。\r\r訂正して下さい。";
-}
 
 }  // namespace
 
