@@ -4,8 +4,11 @@
 ///
 ///   new FILE.dat             writes the design that saving right after start-up writes
 ///   resave IN.dat OUT.dat    loads a design as the load command does and saves it again
+///   calc DESIGN.dat [...]    runs the calculation of a design and writes its text report
+///                            (cli/calccommand.h)
 ///
-/// Exit status: 0 done, 2 a usage error or a design file that cannot be loaded or written.
+/// Exit status: 0 done, 2 a usage error or a design file that cannot be loaded or written;
+/// calc also exits 1 when the run stopped.
 
 #include <ostream>
 #include <string>
