@@ -7,6 +7,7 @@
 #include "cli/streaminteraction.h"
 #include "core/design/designfile.h"
 #include "core/interaction/progressbar.h"
+#include "reports/pdfreport.h"
 #include "reports/textreport.h"
 #include "results/runcalculation.h"
 
@@ -96,5 +97,9 @@ int RunCalcCommand(const std::vector<std::string>& args, std::ostream& err) {
   if (!completed) return kStopped;
 
   StreamInteraction reporting(err);
-  return RunTextReport(sheet, form, options->outDir, reporting) ? kCompleted : kUsageOrFileError;
+  const bool textWritten = RunTextReport(sheet, form, options->outDir, reporting);
+  // The PDF report is written without its questions: the batch tool has nobody to ask and
+  // opens nothing.
+  const bool pdfWritten = SavePdfReport(sheet, form, options->outDir, reporting);
+  return textWritten && pdfWritten ? kCompleted : kUsageOrFileError;
 }

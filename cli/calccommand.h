@@ -1,6 +1,6 @@
 #pragma once
 /// vestaro-batch calc: one calculation run of a design file, as the button "計算開始" runs it,
-/// and the text report of the completed run.
+/// and the text and PDF reports of the completed run.
 ///
 ///   calc DESIGN.dat [--out DIR] [--messages FILE] [--observed-waveform 0|1] [--mono]
 ///
@@ -9,7 +9,8 @@
 /// "出力図色": the design file holds neither. Every message goes to `err` in readable form; with
 /// `--messages` the messages of the run (reading to the end of the calculation) are also
 /// written to FILE, one per line in UTF-8, each carriage return written as the two characters
-/// "\r". A completed run writes "調節池.txt" into DIR (the current directory by default).
+/// "\r". A completed run writes "調節池.txt" and "調節池計算結果.pdf" into DIR (the current
+/// directory by default); the PDF is written without asking and is not opened.
 ///
 /// Exit status: 0 the run completed (warnings included); 1 the run stopped (no report is
 /// written); 2 a usage error, a design file that cannot be loaded, or an output file that cannot

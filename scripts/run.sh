@@ -11,4 +11,5 @@ cmake --build build -j "$(nproc)"
 
 mkdir -p out
 build/cli/vestaro-batch new out/start-up.dat
-echo "The start-up design is in out/start-up.dat."
+build/cli/vestaro-batch calc out/start-up.dat --out out
+echo "The start-up design is in out/start-up.dat, its reports are out/調節池.txt and out/調節池計算結果.pdf."

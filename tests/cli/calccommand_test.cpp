@@ -47,7 +47,8 @@ TEST(CalcCommandTest, TheStartupDesignCompletesAndItsReportHeadIsExact) {
   EXPECT_EQ(run.err,
             "設計条件を読込みました。\n"
             "計算結果をテキスト出力しますか。\n\n出力ファイル名は\n　調節池.txt\nです。 [はい]\n"
-            "テキスト出力終わりました。\n");
+            "テキスト出力終わりました。\n"
+            "調節池計算結果.pdfを作成しました\n");
   EXPECT_EQ(ReadBytes(dir / "messages.txt"), "");  // loading and reporting are not the run's
   std::string report = ReadBytes(dir / "調節池.txt");
   std::string head = ReadBytes(DataFile("report/startup-report-head.txt"));
@@ -68,6 +69,7 @@ TEST(CalcCommandTest, AStoppedRunExitsWithOneWritesItsMessagesAndNoReport) {
             "い。\n");
   EXPECT_NE(run.err.find("ｵﾘﾌｨｽ敷高が不正です。\n\n訂正して下さい。\n"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(dir / "調節池.txt"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "調節池計算結果.pdf"));
 }
 
 TEST(CalcCommandTest, OptionsSetWhatTheDesignFileDoesNotHold) {
