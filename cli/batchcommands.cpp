@@ -1,5 +1,6 @@
 #include "cli/batchcommands.h"
 
+#include "cli/estimatecommand.h"
 #include "cli/streaminteraction.h"
 #include "core/design/designfile.h"
 
@@ -10,7 +11,8 @@ constexpr int kUsageOrFileError = 2;
 
 constexpr char kUsage[] =
     "usage: vestaro-batch new FILE.dat\n"
-    "       vestaro-batch resave IN.dat OUT.dat\n";
+    "       vestaro-batch resave IN.dat OUT.dat\n"
+    "       vestaro-batch estimate A N B QC AREA F\n";
 
 DesignForm StartupForm() {
   DesignForm form;
@@ -33,10 +35,13 @@ int Resave(const std::string& in, const std::string& out, std::ostream& err) {
 
 }  // namespace
 
-int RunBatch(const std::vector<std::string>& args, std::ostream& /*out*/, std::ostream& err) {
+int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.size() == 2 && args[0] == "new" && !args[1].empty()) return NewDesign(args[1], err);
   if (args.size() == 3 && args[0] == "resave" && !args[1].empty() && !args[2].empty()) {
     return Resave(args[1], args[2], err);
+  }
+  if (args.size() == 7 && args[0] == "estimate") {
+    return RunEstimate(args[1], args[2], args[3], args[4], args[5], args[6], out, err);
   }
   err << kUsage;
   return kUsageOrFileError;
