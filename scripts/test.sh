@@ -9,6 +9,7 @@ jobs=$(nproc)
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
+cmake --build build -j "$jobs" --target all_verify_interface_header_sets
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVESTARO_SANITIZE=ON -DVESTARO_BENCH=OFF
 cmake --build build-sanitize -j "$jobs"
 

@@ -173,3 +173,6 @@ class DesignForm {
 
 /// Puts the start-up values into the form, as the program does once at start-up.
 void SetStartupValues(DesignForm& form);
+
+/// A form as the program shows it right after start-up.
+DesignForm StartupDesignForm();

@@ -69,3 +69,9 @@ void SetStartupValues(DesignForm& form) {
   form.ObservedGrid.SetRowFromCommaText(0, "N,分,降雨強度");
   form.ObservedGrid.SetRowFromCommaText(1, "-,(m),(mm/hr)");
 }
+
+DesignForm StartupDesignForm() {
+  DesignForm form;
+  SetStartupValues(form);
+  return form;
+}

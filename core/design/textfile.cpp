@@ -50,13 +50,18 @@ TextFileLines ReadShiftJisLines(const std::filesystem::path& path) {
     result.message = SystemMessage("Cannot read file", path, errno ? errno : EIO);
     return result;
   }
+  return DecodeShiftJisLines(bytes, path.string());
+}
+
+TextFileLines DecodeShiftJisLines(const std::string& bytes, const std::string& name) {
+  TextFileLines result;
   // Line ends are single bytes that never occur inside a Shift-JIS character, so the file can
   // be split before it is decoded, and a bad byte can be reported with its line.
   std::vector<std::string> raw = SplitLines(bytes);
   for (std::size_t i = 0; i < raw.size(); ++i) {
     std::optional<std::string> line = Cp932ToUtf8(raw[i]);
     if (!line) {
-      result.message = "\"" + path.string() + "\" の " + std::to_string(i + 1) +
+      result.message = "\"" + name + "\" の " + std::to_string(i + 1) +
                        " 行目は Shift-JIS の文字として読めません。";
       return result;
     }

@@ -12,6 +12,10 @@ struct TextFileLines {
   std::string message;
 };
 
+/// Splits Shift-JIS bytes into lines at CR LF, LF or CR and decodes them; `name` is the file
+/// name that a message about an undecodable line gives.
+TextFileLines DecodeShiftJisLines(const std::string& bytes, const std::string& name);
+
 /// Reads a whole Shift-JIS file and splits it into lines at CR LF, LF or CR. A file that cannot
 /// be opened or read, or holds bytes that are not Shift-JIS, gives ok = false and a message.
 TextFileLines ReadShiftJisLines(const std::filesystem::path& path);

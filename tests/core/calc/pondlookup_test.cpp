@@ -2,9 +2,28 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstdlib>
 #include <initializer_list>
+#include <new>
 
 #include "core/interaction/recordinginteraction.h"
+
+// Every allocation of this test program is counted, so a test can show that code allocates
+// nothing. The replacements pair malloc with free on purpose, which the compiler cannot see
+// through inlining.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+namespace {
+std::atomic<long> allocationCount{0};
+}
+
+void* operator new(std::size_t size) {
+  ++allocationCount;
+  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -125,5 +144,20 @@ TEST(PondLookupTest, SingleRowsAndFlatSegmentsBehaveAsVerticalWalls) {
   TRenzoku flatTop = Pond({{24.0, 79.0, 0.0}, {25.0, 79.0, 79.0}, {25.0, 100.0, 90.0}});
   EXPECT_DOUBLE_EQ(LevelToStorage(flatTop, 26.0, ui), 190.0);
   EXPECT_DOUBLE_EQ(StorageToLevel(flatTop, 190.0, ui), 26.0);
+  EXPECT_TRUE(ui.Entries().empty());
+}
+
+TEST(PondLookupTest, LookupsAllocateNothing) {
+  TRenzoku calc = StartupPond();
+  RecordingInteraction ui;
+  double sum = 0;
+  long before = allocationCount.load();
+  for (int k = 0; k <= 1000; ++k) {
+    double h = 24.0 + 10.0 * k / 1000;
+    sum += LevelToArea(calc, h, ui) + StorageToLevel(calc, LevelToStorage(calc, h, ui), ui);
+    sum += PondLookup(calc, 2, 391770.2 * k / 1000, ui);
+  }
+  EXPECT_EQ(allocationCount.load(), before);
+  EXPECT_GT(sum, 0);
   EXPECT_TRUE(ui.Entries().empty());
 }

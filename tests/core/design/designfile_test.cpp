@@ -13,15 +13,9 @@ using testing_support::WriteBytes;
 
 namespace {
 
-DesignForm StartupForm() {
-  DesignForm form;
-  SetStartupValues(form);
-  return form;
-}
-
 // A design that uses what the start-up design leaves alone.
 DesignForm ChangedForm() {
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   form.ChooseOrificeStages(1);
   form.ChooseOrificeShape(1);
   form.ChooseStorageSource(0);
@@ -49,7 +43,7 @@ DesignForm ChangedForm() {
 
 TEST(DesignFileTest, SavingRightAfterStartUpWritesTheStartupFile) {
   std::filesystem::path dir = ScratchDir();
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   RecordingInteraction ui;
   ASSERT_TRUE(SaveConditions(form, dir / "池A.dat", ui));
   EXPECT_EQ(ReadBytes(dir / "池A.dat"), ReadBytes(DataFile("design/startup.dat")));
@@ -65,7 +59,7 @@ TEST(DesignFileTest, ARoundTripReproducesEveryTextChoiceAndGrid) {
   RecordingInteraction ui;
   ASSERT_TRUE(SaveConditions(saved, dir / "changed.dat", ui));
 
-  DesignForm loaded = StartupForm();
+  DesignForm loaded = StartupDesignForm();
   ASSERT_TRUE(LoadConditions(loaded, dir / "changed.dat", ui));
   EXPECT_EQ(ui.Texts().back(), "設計条件を読込みました。");
   // Loading stores an empty cell as a single blank (as a never-filled row or the emptied third
@@ -124,7 +118,7 @@ TEST(DesignFileTest, ARefusedFileLeavesTheFormExactlyAsItWas) {
 
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    DesignForm form = StartupForm();
+    DesignForm form = StartupDesignForm();
     DesignForm before = form;
     LoadResult result = ApplyDesignFileLines(form, c.lines);
     EXPECT_FALSE(result.ok);
@@ -135,10 +129,10 @@ TEST(DesignFileTest, ARefusedFileLeavesTheFormExactlyAsItWas) {
 }
 
 TEST(DesignFileTest, IntegerLinesAcceptBlanksAndSignsAndLinesAfterTheLastAreIgnored) {
-  std::vector<std::string> lines = DesignFileLines(StartupForm());
+  std::vector<std::string> lines = DesignFileLines(StartupDesignForm());
   lines[0] = "  +2";
   lines.push_back("anything");
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   ASSERT_TRUE(ApplyDesignFileLines(form, lines).ok);
   EXPECT_EQ(form.IntensitySource(), 2);
 }
@@ -166,7 +160,7 @@ TEST(DesignFileTest, LoadingShowsTheFilesFaultAndKeepsTheForm) {
 TEST(DesignFileTest, AFailedSaveLeavesTheExistingFileAndTheNameUnchanged) {
   std::filesystem::path dir = ScratchDir();
   WriteBytes(dir / "keep.dat", "old contents");
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   RecordingInteraction ui;
 
   form.Type1A = "2590😀";  // not representable in Shift-JIS

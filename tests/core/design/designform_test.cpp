@@ -2,16 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-DesignForm StartupForm() {
-  DesignForm form;
-  SetStartupValues(form);
-  return form;
-}
-
-}  // namespace
-
 TEST(DesignFormTest, StartupValuesOverrideTheWindowsOwnValues) {
   DesignForm initial;
   EXPECT_EQ(initial.C1, "1.70");
@@ -20,7 +10,7 @@ TEST(DesignFormTest, StartupValuesOverrideTheWindowsOwnValues) {
   EXPECT_EQ(initial.CalcDuration, "3000");
   EXPECT_EQ(initial.StorageSource(), 0);
 
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   EXPECT_EQ(form.C1, "1.80");
   EXPECT_EQ(form.SpillwayC, "1.80");
   EXPECT_EQ(form.UpperHeight, "0.900");
@@ -41,7 +31,7 @@ TEST(DesignFormTest, StartupValuesOverrideTheWindowsOwnValues) {
 }
 
 TEST(DesignFormTest, SwitchingResetsTheCoefficientsForEveryStageAndShape) {
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   form.C1 = "1.70";
   form.C2 = "0.85";
   form.ChooseOrificeStages(1);
@@ -71,7 +61,7 @@ TEST(DesignFormTest, SwitchingResetsTheCoefficientsForEveryStageAndShape) {
 }
 
 TEST(DesignFormTest, SwitchingFollowsTheIntensitySourceAndTheStorageSource) {
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   form.ChooseIntensitySource(2);
   EXPECT_EQ(form.IntensityPage, 2);
   EXPECT_TRUE(form.IntensityTabVisible(2));
@@ -94,7 +84,7 @@ TEST(DesignFormTest, SwitchingFollowsTheIntensitySourceAndTheStorageSource) {
 }
 
 TEST(DesignFormTest, SwitchingSetsTheCalculationKindAndThePumpBoxes) {
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   form.ChoosePumpCalcKind(1);  // on the natural-drainage page the pump boxes stay as they are
   EXPECT_EQ(form.ActiveCalcKind, 0);
   EXPECT_EQ(form.PumpCapacity, "0.5");
@@ -124,7 +114,7 @@ TEST(DesignFormTest, SwitchingSetsTheCalculationKindAndThePumpBoxes) {
 }
 
 TEST(DesignFormTest, TheTimeOfConcentrationIsRoundedAndCopiedIntoThePitch) {
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   form.TypeConcentration("12.6");
   EXPECT_EQ(form.Concentration, "13");
   EXPECT_EQ(form.Pitch, "13");

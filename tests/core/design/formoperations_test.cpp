@@ -8,18 +8,8 @@
 using testing_support::ScratchDir;
 using testing_support::WriteBytes;
 
-namespace {
-
-DesignForm StartupForm() {
-  DesignForm form;
-  SetStartupValues(form);
-  return form;
-}
-
-}  // namespace
-
 TEST(FormOperationsTest, BackCalculatesASquareOrACircularOrifice) {
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   RecordingInteraction ui;
   BackCalculateOrifice(form, ui);
   EXPECT_EQ(form.LowerHeight, "0.89");
@@ -32,7 +22,7 @@ TEST(FormOperationsTest, BackCalculatesASquareOrACircularOrifice) {
 }
 
 TEST(FormOperationsTest, BackCalculationWithoutARealSizeKeepsTheOrifice) {
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   RecordingInteraction ui;
   form.AllowableRelease = "6,0";
   BackCalculateOrifice(form, ui);
@@ -49,7 +39,7 @@ TEST(FormOperationsTest, BackCalculationWithoutARealSizeKeepsTheOrifice) {
 }
 
 TEST(FormOperationsTest, TransfersTheFirstAndLastElevationOfTheUnbrokenRun) {
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   RecordingInteraction ui;
   form.PondGrid.SetRowFromCommaText(6, ",,");
   TransferElevations(form, ui);
@@ -66,7 +56,7 @@ TEST(FormOperationsTest, TransfersTheFirstAndLastElevationOfTheUnbrokenRun) {
 }
 
 TEST(FormOperationsTest, ClearingAskedAndDeclinedChangesNothing) {
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   DesignForm before = form;
   RecordingInteraction ui;
   ui.QueueAnswers({false});
@@ -83,7 +73,7 @@ TEST(FormOperationsTest, ImportsObservedIntensitiesFromCsv) {
   WriteBytes(dir / "full.csv", full);
   WriteBytes(dir / "short.csv", shortFile);
 
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   RecordingInteraction ui;
   ImportObservedCsv(form, ui, dir / "full.csv");
   EXPECT_EQ(form.ObservedGrid.RowCount(), 146);
@@ -105,7 +95,7 @@ TEST(FormOperationsTest, ImportsObservedIntensitiesFromCsv) {
 TEST(FormOperationsTest, ACsvImportThatIsDeclinedOrFailsChangesNothing) {
   std::filesystem::path dir = ScratchDir();
   WriteBytes(dir / "bad.csv", "10,5\r\n\x82\r\n");
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   DesignForm before = form;
   RecordingInteraction ui;
   ui.QueueAnswers({false});
@@ -120,7 +110,7 @@ TEST(FormOperationsTest, ACsvImportThatIsDeclinedOrFailsChangesNothing) {
 }
 
 TEST(FormOperationsTest, PitchListWarnsAndInputBoxWritesTheLabel) {
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   RecordingInteraction ui;
   PickPitchFromList(form, "8", ui);
   EXPECT_EQ(form.Pitch, "8");

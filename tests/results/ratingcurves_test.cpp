@@ -1,4 +1,4 @@
-#include "results/drawratingcurves.h"
+#include "results/ratingcurves.h"
 
 #include <gtest/gtest.h>
 

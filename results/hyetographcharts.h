@@ -1,16 +1,10 @@
 #pragma once
 /// The hyetograph and runoff charts of a run, filled at the end of the hyetograph filler.
 
+#include "core/calc/hyetograph.h"
 #include "core/calc/trenzoku.h"
 #include "core/design/designform.h"
 #include "results/resultsheet.h"
-
-/// The peaks of a built hyetograph, where its charts put their markers.
-struct HyetographPeaks {
-  double PeakIntensity = 0;  // mm/hr, the largest block intensity
-  double PeakInflow = 0;     // m³/s, the largest block runoff
-  double PeakTime = 0;       // min, where both peak markers stand
-};
 
 /// Fills `HyetographChart` (intensity curve, block outline, peak marker) and `RunoffChart`
 /// (hydrograph, peak marker) from `Rain.Curve`, `Rain.Hyetograph` and `Time.HyetographLength`.

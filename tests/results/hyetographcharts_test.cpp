@@ -1,4 +1,4 @@
-#include "results/fillhyetographcharts.h"
+#include "results/hyetographcharts.h"
 
 #include <gtest/gtest.h>
 

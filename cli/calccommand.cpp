@@ -1,0 +1,100 @@
+#include "cli/calccommand.h"
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+
+#include "cli/streaminteraction.h"
+#include "core/design/designfile.h"
+#include "core/interaction/progressbar.h"
+#include "reports/textreport.h"
+#include "results/runcalculation.h"
+
+namespace {
+
+constexpr int kCompleted = 0;
+constexpr int kStopped = 1;
+constexpr int kUsageOrFileError = 2;
+
+struct CalcOptions {
+  std::filesystem::path design;
+  std::filesystem::path outDir = ".";
+  std::optional<std::filesystem::path> messagesFile;
+  int observedWaveform = 0;
+  bool mono = false;
+};
+
+std::optional<CalcOptions> ParseOptions(const std::vector<std::string>& args) {
+  CalcOptions options;
+  bool haveDesign = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    bool hasValue = i + 1 < args.size() && !args[i + 1].empty();
+    if (arg == "--mono") {
+      options.mono = true;
+    } else if (arg == "--out" && hasValue) {
+      options.outDir = args[++i];
+    } else if (arg == "--messages" && hasValue) {
+      options.messagesFile = args[++i];
+    } else if (arg == "--observed-waveform" && hasValue &&
+               (args[i + 1] == "0" || args[i + 1] == "1")) {
+      options.observedWaveform = args[++i] == "1" ? 1 : 0;
+    } else if (!haveDesign && !arg.empty() && arg.front() != '-') {
+      options.design = arg;
+      haveDesign = true;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (!haveDesign) return std::nullopt;
+  return options;
+}
+
+// The run's messages, one per line, each carriage return spelled "\r".
+bool WriteMessages(const std::filesystem::path& path, const std::vector<std::string>& texts) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  for (const std::string& text : texts) {
+    for (char c : text) {
+      if (c == '\r') {
+        file << "\\r";
+      } else {
+        file << c;
+      }
+    }
+    file << '\n';
+  }
+  file.close();
+  return !file.fail();
+}
+
+}  // namespace
+
+int RunCalcCommand(const std::vector<std::string>& args, std::ostream& err) {
+  std::optional<CalcOptions> options = ParseOptions(args);
+  if (!options) {
+    err << "usage: vestaro-batch calc DESIGN.dat [--out DIR] [--messages FILE]"
+           " [--observed-waveform 0|1] [--mono]\n";
+    return kUsageOrFileError;
+  }
+
+  DesignForm form;
+  SetStartupValues(form);
+  StreamInteraction loading(err);
+  if (!LoadConditions(form, options->design, loading)) return kUsageOrFileError;
+  form.ObservedWaveform = options->observedWaveform;
+  form.OutputColour = options->mono ? 1 : 0;
+
+  ResultSheet sheet;
+  StreamInteraction run(err);
+  NoProgressBar progress;
+  bool completed = RunCalculation(form, sheet, run, progress);
+
+  if (options->messagesFile && !WriteMessages(*options->messagesFile, run.Texts())) {
+    err << "Cannot write file \"" << options->messagesFile->string() << "\".\n";
+    return kUsageOrFileError;
+  }
+  if (!completed) return kStopped;
+
+  StreamInteraction reporting(err);
+  return RunTextReport(sheet, form, options->outDir, reporting) ? kCompleted : kUsageOrFileError;
+}

@@ -1,0 +1,23 @@
+#pragma once
+/// vestaro-batch calc: one calculation run of a design file, as the button "計算開始" runs it,
+/// and the text report of the completed run.
+///
+///   calc DESIGN.dat [--out DIR] [--messages FILE] [--observed-waveform 0|1] [--mono]
+///
+/// The design is loaded as the load command does. `--observed-waveform` chooses the observed
+/// page's "降雨波形" (0 "中央型", the default; 1 "後方型") and `--mono` chooses "白黒" for
+/// "出力図色": the design file holds neither. Every message goes to `err` in readable form; with
+/// `--messages` the messages of the run (reading to the end of the calculation) are also
+/// written to FILE, one per line in UTF-8, each carriage return written as the two characters
+/// "\r". A completed run writes "調節池.txt" into DIR (the current directory by default).
+///
+/// Exit status: 0 the run completed (warnings included); 1 the run stopped (no report is
+/// written); 2 a usage error, a design file that cannot be loaded, or an output file that cannot
+/// be written.
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+/// Runs `calc` with the arguments after the command name.
+int RunCalcCommand(const std::vector<std::string>& args, std::ostream& err);

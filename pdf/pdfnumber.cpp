@@ -1,0 +1,46 @@
+#include "pdf/pdfnumber.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+// 10^13 points is far beyond any page; clamping keeps the cast below defined for any input.
+constexpr double kLimit = 1e15;  // in hundredths
+
+}  // namespace
+
+void AppendPdfReal(std::string& out, double value) {
+  const double scaled = value * 100.0 + 0.5;
+  std::int64_t n = 0;
+  if (std::isnan(scaled)) {
+    n = 0;
+  } else if (scaled >= kLimit) {
+    n = static_cast<std::int64_t>(kLimit);
+  } else if (scaled <= -kLimit) {
+    n = -static_cast<std::int64_t>(kLimit);
+  } else {
+    n = static_cast<std::int64_t>(scaled);  // truncates toward zero
+  }
+  if (n < 0) out += '-';
+  const std::int64_t magnitude = n < 0 ? -n : n;
+  AppendPdfInteger(out, magnitude / 100);
+  const int hundredths = static_cast<int>(magnitude % 100);
+  if (hundredths != 0) {
+    out += '.';
+    out += static_cast<char>('0' + hundredths / 10);
+    if (hundredths % 10 != 0) out += static_cast<char>('0' + hundredths % 10);
+  }
+}
+
+std::string PdfReal(double value) {
+  std::string text;
+  AppendPdfReal(text, value);
+  return text;
+}
+
+void AppendPdfInteger(std::string& out, std::int64_t value) {
+  char buffer[24];
+  const std::to_chars_result result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  out.append(buffer, result.ptr);
+}

@@ -1,0 +1,112 @@
+#include "cli/calccommand.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "core/design/designfile.h"
+#include "core/design/textfile.h"
+#include "core/interaction/recordinginteraction.h"
+#include "tests/support/testfiles.h"
+
+using testing_support::DataFile;
+using testing_support::ReadBytes;
+using testing_support::ScratchDir;
+
+namespace {
+
+struct CalcRun {
+  int status;
+  std::string err;
+};
+
+CalcRun Calc(std::vector<std::string> args) {
+  std::ostringstream err;
+  int status = RunCalcCommand(args, err);
+  return {status, err.str()};
+}
+
+// A copy of the start-up design with some fields changed, saved as `name` in `dir`.
+std::string DesignWith(const std::filesystem::path& dir, const std::string& name,
+                       void (*change)(DesignForm&)) {
+  DesignForm form;
+  SetStartupValues(form);
+  change(form);
+  RecordingInteraction ui;
+  EXPECT_TRUE(SaveConditions(form, dir / name, ui));
+  return (dir / name).string();
+}
+
+}  // namespace
+
+TEST(CalcCommandTest, TheStartupDesignCompletesAndItsReportHeadIsExact) {
+  std::filesystem::path dir = ScratchDir();
+  CalcRun run = Calc({DataFile("design/startup.dat").string(), "--out", dir.string(), "--messages",
+                      (dir / "messages.txt").string()});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err,
+            "設計条件を読込みました。\n"
+            "計算結果をテキスト出力しますか。\n\n出力ファイル名は\n　調節池.txt\nです。 [はい]\n"
+            "テキスト出力終わりました。\n");
+  EXPECT_EQ(ReadBytes(dir / "messages.txt"), "");  // loading and reporting are not the run's
+  std::string report = ReadBytes(dir / "調節池.txt");
+  std::string head = ReadBytes(DataFile("report/startup-report-head.txt"));
+  ASSERT_GE(report.size(), head.size());
+  EXPECT_EQ(report.substr(0, head.size()), head);
+}
+
+TEST(CalcCommandTest, AStoppedRunExitsWithOneWritesItsMessagesAndNoReport) {
+  std::filesystem::path dir = ScratchDir();
+  std::string design = DesignWith(dir, "bad.dat", [](DesignForm& form) {
+    form.LowerSill = "HL";
+    form.SpillwayWidth = "W";
+  });
+  CalcRun run = Calc({design, "--messages", (dir / "m.txt").string(), "--out", dir.string()});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(ReadBytes(dir / "m.txt"),
+            "ｵﾘﾌｨｽ敷高が不正です。\\r\\r訂正して下さい。\n余水吐き幅が不正です。\\r\\r訂正して下さ"
+            "い。\n");
+  EXPECT_NE(run.err.find("ｵﾘﾌｨｽ敷高が不正です。\n\n訂正して下さい。\n"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(dir / "調節池.txt"));
+}
+
+TEST(CalcCommandTest, OptionsSetWhatTheDesignFileDoesNotHold) {
+  std::filesystem::path dir = ScratchDir();
+  std::string design = DesignWith(dir, "observed.dat", [](DesignForm& form) {
+    form.ChooseIntensitySource(2);
+    form.ObservedGrid.SetRowCount(4);
+    form.ObservedGrid.SetRowFromCommaText(2, "1,20,12.5");
+    form.ObservedGrid.SetRowFromCommaText(3, "2,40,30");
+    form.C2 = "0.85";
+  });
+  CalcRun run = Calc({design, "--observed-waveform", "1", "--mono", "--out", dir.string(),
+                      "--messages", (dir / "m.txt").string()});
+  EXPECT_EQ(run.status, 0);  // a warning does not stop the run
+  EXPECT_EQ(ReadBytes(dir / "m.txt"),
+            "通常C2=0.6です。\\r\\r計算は続行しますが、\\r確認して下さい。\n");
+  TextFileLines report = ReadShiftJisLines(dir / "調節池.txt");
+  ASSERT_TRUE(report.ok);
+  EXPECT_NE(std::find(report.lines.begin(), report.lines.end(), "  降雨波形=後方集中型"),
+            report.lines.end());
+}
+
+TEST(CalcCommandTest, UsageErrorsAndUnloadableDesignsExitWithTwo) {
+  std::filesystem::path dir = ScratchDir();
+  std::string startup = DataFile("design/startup.dat").string();
+  for (const std::vector<std::string>& args : {std::vector<std::string>{},
+                                               {"--mono"},
+                                               {startup, "--observed-waveform", "2"},
+                                               {startup, "--out"},
+                                               {startup, startup},
+                                               {startup, "--colour"}}) {
+    CalcRun run = Calc(args);
+    EXPECT_EQ(run.status, 2) << args.size();
+    EXPECT_EQ(run.err.rfind("usage: vestaro-batch calc", 0), 0u);
+  }
+  CalcRun missing = Calc({(dir / "none.dat").string(), "--out", dir.string()});
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_FALSE(std::filesystem::exists(dir / "調節池.txt"));
+  CalcRun unwritable = Calc({startup, "--out", (dir / "no" / "such").string()});
+  EXPECT_EQ(unwritable.status, 2);
+  EXPECT_NE(unwritable.err.find("Cannot create file"), std::string::npos);
+}
