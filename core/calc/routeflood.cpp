@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "core/calc/inflowat.h"
+#include "core/calc/levelscan.h"
 #include "core/calc/outletdischarge.h"
 #include "core/calc/pondlookup.h"
 
@@ -15,8 +16,6 @@ constexpr char kEmptyPondMessage[] = "処理を中断します。";
 
 // The iteration stops when the trial level and the level it produces agree within this (m).
 constexpr double kSettledLevel = 0.0004;
-// The fallback scan's level step (m).
-constexpr double kScanStep = 0.0004;
 // Iterations allowed when the pond table has no height range to halve.
 constexpr int kDefaultIterationCap = 15;
 // Blocks 0 and 1 are routed in five short steps, the rise of the hydrograph being steepest there.
@@ -24,18 +23,11 @@ constexpr int kEarlyBlockSteps = 5;
 // Bounds that keep the block and step counts representable whatever the record holds.
 constexpr double kCountLimit = 1e9;
 
-// Callers of the lookups tell their failure value from a level by this bound.
-bool LookupFailed(double level) { return level < -99990.0; }
-
 // The number of halvings that shrink the pond's height range to the settling tolerance.
 int IterationCap(const TKisoData& calc) {
   double range = calc.Pond.MaxLevel - calc.Pond.MinLevel;
   if (!(range > 0)) return kDefaultIterationCap;
   return static_cast<int>(std::ceil(std::log(kSettledLevel / range) / std::log(0.5)));
-}
-
-double TopLevel(const TKisoData& calc) {
-  return calc.Pond.H[static_cast<std::size_t>(std::min(calc.Pond.RowCount, kPondRowCapacity) - 1)];
 }
 
 // State and results of one step from t to t + h.
@@ -51,7 +43,7 @@ struct Step {
 class Router {
  public:
   Router(TRenzoku& calc, UserInteraction& ui)
-      : m_calc(calc), m_ui(ui), m_cap(IterationCap(calc)),
+      : m_calc(calc), m_ui(ui), m_cap(IterationCap(calc)), m_bisectScan(LevelScanMayBisect(calc)),
         m_startLevel(calc.Routing.StartLevel),
         m_floorStorage(LevelToStorage(calc, calc.Routing.StartLevel, ui)) {}
 
@@ -68,38 +60,32 @@ class Router {
     };
     auto levelOf = [&](double storage) {
       double found = StorageToLevel(m_calc, storage, m_ui);
-      if (LookupFailed(found)) step.lookupFailed = true;
+      if (IsLookupFailure(found)) step.lookupFailed = true;
       return found;
     };
 
     step.firstEstimate = levelOf(storageAfter(startOutflow));
-    double trial = step.firstEstimate;
-    double produced = step.firstEstimate;
     OutletFlow endFlow;
     double meanOutflow = 0;
     double endStorage = 0;
-    // Try a level, see which level its mean outflow produces, and try their mean next.
-    for (int i = 1;; ++i) {
-      trial = (produced + trial) / 2;
-      endFlow = OutletFlowAt(m_calc, trial);
+    // The level that trial level J produces through its mean outflow over the step.
+    auto produce = [&](double J) {
+      endFlow = OutletFlowAt(m_calc, J);
       meanOutflow = (endFlow.total + startOutflow) / 2;
       endStorage = storageAfter(meanOutflow);
-      produced = levelOf(endStorage);
+      return levelOf(endStorage);
+    };
+    double trial = step.firstEstimate;
+    double produced = step.firstEstimate;
+    // Try a level, see which level it produces, and try their mean next.
+    for (int i = 1;; ++i) {
+      trial = (produced + trial) / 2;
+      produced = produce(trial);
       if (i > m_cap) {
-        // Not settled: scan upwards from the start level for the smallest residual and take
-        // the first level after it.
-        double lastResidual = 9999;
-        trial = m_startLevel;
-        while (true) {
-          trial += kScanStep;
-          endFlow = OutletFlowAt(m_calc, trial);
-          meanOutflow = (endFlow.total + startOutflow) / 2;
-          endStorage = storageAfter(meanOutflow);
-          produced = levelOf(endStorage);
-          double residual = std::fabs(trial - produced);
-          if (!(residual <= lastResidual)) break;
-          lastResidual = residual;
-        }
+        // Not settled: scan upwards from the start level for the smallest residual; the scan
+        // ends on the first level after it, which becomes the step's level.
+        trial = m_bisectScan ? ScanLevelsMonotone(m_startLevel, produce)
+                             : ScanLevelsOneByOne(m_startLevel, produce);
         produced = trial;
         break;
       }
@@ -120,9 +106,38 @@ class Router {
   TRenzoku& m_calc;
   UserInteraction& m_ui;
   int m_cap;
+  bool m_bisectScan;
   double m_startLevel;
   double m_floorStorage;
 };
+
+// Whether a rectangular orifice's discharge never falls with the level: its free-flow end does not
+// exceed its submerged start, and the submerged formula takes over without a drop. Drops of
+// rounding size do not count.
+bool RectangularFlowRises(double d, double b, double area, double c1, double c2) {
+  if (c1 * b < 0 || c2 * area < 0) return false;
+  if (!(d > 0)) return true;
+  double freeEnd = std::pow(1.2 * d, 1.5) * (c1 * b);
+  double transitionEnd = std::sqrt(25.48 * d) * (c2 * d * b);
+  double submergedStart = std::sqrt(19.6 * (1.8 * d - d / 2)) * (c2 * area);
+  auto atLeast = [](double a, double b2) { return a >= b2 - 1e-9 * std::fabs(b2); };
+  return atLeast(transitionEnd, freeEnd) && atLeast(submergedStart, transitionEnd);
+}
+
+bool OutflowRisesWithLevel(const TKisoData& calc) {
+  const auto& lower = calc.LowerOrifice;
+  const auto& upper = calc.UpperOrifice;
+  if (calc.Spillway.Coef * calc.Spillway.Width < 0) return false;
+  if (!RectangularFlowRises(upper.Height, upper.Width, upper.Area, upper.C1, upper.C2)) return false;
+  if (lower.Shape == 0) {
+    return RectangularFlowRises(lower.Height, lower.Width, lower.Area, lower.C1, lower.C2);
+  }
+  if (lower.Shape != 1) return true;
+  if (lower.CircleC * lower.Area < 0) return false;
+  double partlyFull = std::sqrt(9.8) * std::sqrt(lower.Width);
+  double full = std::sqrt(19.6 * (lower.Width - lower.Height / 2));
+  return full >= partlyFull * (1 - 1e-9);
+}
 
 std::size_t PointCapacity(int blockCount, int stepsPerBlock) {
   std::size_t early = static_cast<std::size_t>(std::min(blockCount, 1) + 1) * kEarlyBlockSteps;
@@ -147,6 +162,29 @@ int StepsPerBlock(double concentration, double pitch) {
   return static_cast<int>(std::min(steps, kCountLimit));
 }
 
+bool LevelScanMayBisect(const TKisoData& calc) {
+  if (!OutflowRisesWithLevel(calc)) return false;
+  const auto& P = calc.Pond;
+  int n = std::min(P.RowCount, kPondRowCapacity);
+  auto at = [](int i) { return static_cast<std::size_t>(i); };
+  if (n <= 0 || !(P.F[0] >= 0)) return false;
+  for (int i = 0; i + 1 < n; ++i) {
+    double lowerArea = P.F[at(i)], upperArea = P.F[at(i + 1)];
+    double depth = P.H[at(i + 1)] - P.H[at(i)];
+    if (!(upperArea >= lowerArea) || !(depth >= 0) || !(P.V[at(i + 1)] >= P.V[at(i)])) return false;
+    if (depth == 0) continue;  // the storage lookup gives the segment's level itself
+    double fromAreas = P.StorageFormula == 1
+                           ? P.V[at(i)] + (upperArea + lowerArea + std::sqrt(upperArea * lowerArea)) * depth / 3
+                           : P.V[at(i)] + (upperArea + lowerArea) * depth / 2;
+    double excess = P.V[at(i + 1)] - fromAreas;  // typed storage the areas do not reach
+    if (excess <= 0) continue;
+    bool top = i + 2 == n;
+    if (top && excess > 1e-9 * std::max(1.0, std::fabs(P.V[at(i + 1)]))) return false;
+    if (!top && excess > 0.0001 * (lowerArea + upperArea) / 2) return false;
+  }
+  return true;
+}
+
 FloodRouting RouteFlood(TRenzoku& calc, UserInteraction& ui, ProgressBar& progress) {
   FloodRouting result;
   if (calc.Pond.RowCount <= 0) {
@@ -158,24 +196,17 @@ FloodRouting RouteFlood(TRenzoku& calc, UserInteraction& ui, ProgressBar& progre
   Router router(calc, ui);
   const double tc = calc.Time.Concentration;
   const double pitch = calc.Time.Pitch;
-  const double top = TopLevel(calc);
+  const double top = TopRowLevel(calc);
   const int blockCount = RoutingBlockCount(calc.Time.CalcDuration, tc);
   const int stepsPerBlock = StepsPerBlock(tc, pitch);
   result.blockCount = blockCount;
 
   // Everything the loop appends is reserved here, so that the loop itself allocates nothing.
   result.rows.reserve(static_cast<std::size_t>(blockCount) + 1);
-  std::size_t points = PointCapacity(blockCount, stepsPerBlock);
-  for (auto* series : {&result.inflow, &result.outflow, &result.level}) series->reserve(points);
+  result.Begin(calc.Routing.StartLevel, PointCapacity(blockCount, stepsPerBlock));
 
   double level = calc.Routing.StartLevel;
-  result.inflow.push_back({0, 0});
-  result.outflow.push_back({0, 0});
-  result.level.push_back({0, level});
-
-  // Levels start below any pond, so that the first step sets them even for a pond below datum.
   RoutingMaxima& max = result.maxima;
-  max.MaxLevel = std::numeric_limits<double>::lowest();
   double blockPeakLevel = std::numeric_limits<double>::lowest();
   bool maxAtWholePitchBlockEnd = false;
 
@@ -202,22 +233,10 @@ FloodRouting RouteFlood(TRenzoku& calc, UserInteraction& ui, ProgressBar& progre
       }
       level = step.level;
       const bool endsBlock = s == steps - 1;
-      if (level > max.MaxLevel) {
-        max.MaxLevel = level;
-        max.MaxLevelTime = t;
+      if (max.Record(level, step.inflow, step.outflow, t)) {
         maxAtWholePitchBlockEnd = endsBlock && j >= 2 && h == pitch;
       }
-      if (step.inflow > max.MaxInflow) {
-        max.MaxInflow = step.inflow;
-        max.MaxInflowTime = t;
-      }
-      if (step.outflow > max.MaxOutflow) {
-        max.MaxOutflow = step.outflow;
-        max.MaxOutflowTime = t;
-      }
-      result.inflow.push_back({tEnd, step.inflow});
-      result.outflow.push_back({tEnd, step.outflow});
-      result.level.push_back({tEnd, level});
+      result.Add(tEnd, step.inflow, step.outflow, level);
       if (endsBlock) {
         if (level > blockPeakLevel) {
           blockPeakLevel = level;

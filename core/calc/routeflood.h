@@ -11,14 +11,13 @@
 #include "core/interaction/userinteraction.h"
 
 /// Everything one routing run produces, as numbers.
-struct FloodRouting {
+/// Chart points (the inherited series) start at t = 0, one per step at its end.
+struct FloodRouting : RoutingSeries {
   /// kRoutingCompleted, kRoutingNotStarted (empty pond table) or kRoutingBeyondPondTable.
   int outcome = kRoutingCompleted;
   int blockCount = 0;  // N: blocks 0 … N are routed, one table row each
   /// One row per completed block, in block order (the row of block j is table row j + 2).
   std::vector<RoutingRow> rows;
-  /// Chart points from t = 0 on: one per step, at the step's end.
-  std::vector<RoutingPoint> inflow, outflow, level;
   /// Maxima; their times are the starts of the steps that reached them.
   RoutingMaxima maxima;
   double maxLevelArea = 0;     // m², at MaxLevel
@@ -44,3 +43,11 @@ int RoutingBlockCount(double calcDuration, double concentration);
 
 /// Steps per block of whole pitches: Tc / pitch rounded half to even, at least 1.
 int StepsPerBlock(double concentration, double pitch);
+
+/// Whether the level a trial level produces never rises by as much as a scan step while the
+/// trial level rises by one: the outflow never falls with the level (no orifice whose transition
+/// drops), the areas never fall, and typed storages lie no more than 0.0001 m of level above the
+/// storages their areas give (and not at all in the top segment). The fallback scan of such a
+/// record may then look for its end by bisection; it reaches the same level as the step-by-step
+/// scan.
+bool LevelScanMayBisect(const TKisoData& calc);

@@ -17,20 +17,14 @@ constexpr double kTimeTolerance = 1e-9;   // min, so that a step ending on the d
 
 constexpr char kEmptyPondMessage[] = "処理を中断します。";
 
-bool LookupFailed(double level) { return level < -99990.0; }
-
-double TopLevel(const TKisoData& calc) {
-  return calc.Pond.H[static_cast<std::size_t>(std::min(calc.Pond.RowCount, kPondRowCapacity) - 1)];
-}
-
 bool StepFits(const TKisoData& calc, long long k) {
   return calc.Time.Pitch > 0 &&
          static_cast<double>(k + 1) * calc.Time.Pitch <= calc.Time.CalcDuration + kTimeTolerance;
 }
 
 // A level that left the table, or a storage that could not be turned into a level.
-bool OutsideTable(const TKisoData& calc, double level) {
-  return level > TopLevel(calc) || LookupFailed(level);
+bool OutsideTable(const HVcurve& calc, double level) {
+  return level > TopRowLevel(calc) || IsLookupFailure(level);
 }
 
 int TrackingRowCount(const TKisoData& calc) {
@@ -46,17 +40,12 @@ void Track(const TRenzoku& calc, UserInteraction& ui, PumpCalculation& result) {
   const double capacity = calc.Pump.Capacity;
   const int stepsPerBlock = StepsPerBlock(calc.Time.Concentration, calc.Time.Pitch);
   run.tableRowCount = TrackingRowCount(calc);
-  if (calc.Time.Pitch > 0) {
-    double steps = std::floor((calc.Time.CalcDuration + kTimeTolerance) / calc.Time.Pitch);
-    auto points = static_cast<std::size_t>(std::clamp(steps, 0.0, 1e8)) + 1;
-    for (auto* series : {&run.inflow, &run.outflow, &run.level}) series->reserve(points);
-  }
-  run.inflow.push_back({0, 0});
-  run.outflow.push_back({0, 0});
-  run.level.push_back({0, startLevel});
+  double steps = calc.Time.Pitch > 0
+                     ? std::floor((calc.Time.CalcDuration + kTimeTolerance) / calc.Time.Pitch)
+                     : 0;
+  run.Begin(startLevel, static_cast<std::size_t>(std::clamp(steps, 0.0, 1e8)) + 1);
 
   RoutingMaxima& max = run.maxima;
-  max.MaxLevel = std::numeric_limits<double>::lowest();
   double peakRowLevel = std::numeric_limits<double>::lowest();
   double storage = floorStorage;
   for (long long k = 0; StepFits(calc, k); ++k) {
@@ -67,21 +56,8 @@ void Track(const TRenzoku& calc, UserInteraction& ui, PumpCalculation& result) {
       result.outcome = kRoutingBeyondPondTable;
       return;
     }
-    if (step.H1 > max.MaxLevel) {
-      max.MaxLevel = step.H1;
-      max.MaxLevelTime = t;
-    }
-    if (step.I1 > max.MaxInflow) {
-      max.MaxInflow = step.I1;
-      max.MaxInflowTime = t;
-    }
-    if (capacity > max.MaxOutflow) {
-      max.MaxOutflow = capacity;
-      max.MaxOutflowTime = t;
-    }
-    run.inflow.push_back({t, step.I1});
-    run.outflow.push_back({t, capacity});
-    run.level.push_back({t, step.H1});
+    max.Record(step.H1, step.I1, capacity, t);
+    run.Add(t, step.I1, capacity, step.H1);
     if ((k + 1) % stepsPerBlock == 0) {
       if (step.H1 > peakRowLevel) {
         peakRowLevel = step.H1;

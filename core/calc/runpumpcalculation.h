@@ -24,15 +24,14 @@ struct PumpStepResult {
 PumpStepResult PumpStep(const TRenzoku& calc, long long k, double V, double Qp,
                         double floorStorage, UserInteraction& ui);
 
-/// Water-level tracking with `Pump.Capacity`.
-struct PumpTracking {
+/// Water-level tracking with `Pump.Capacity`; chart points (the inherited series) start at
+/// t = 0, one per step at its end.
+struct PumpTracking : RoutingSeries {
   /// Rows of the routing table as the run sizes it: Trunc(`Time.CalcDuration` / Tc) + 2.
   int tableRowCount = 2;
   /// One row per block of M steps, the first for table row 2; `outflow` is the capacity and
   /// `storage` the step's storage.
   std::vector<RoutingRow> rows;
-  /// Chart points from t = 0 on, one per step at its end.
-  std::vector<RoutingPoint> inflow, outflow, level;
   /// Maxima; their times are the ends of the steps that reached them.
   RoutingMaxima maxima;
   double maxLevelStorage = 0;  // m³, at MaxLevel

@@ -41,20 +41,15 @@ TEST(DrainageStepTest, RoutesByKindAndShowsTheStopMessageOfTheKind) {
   EXPECT_EQ(ui.Texts(), (std::vector<std::string>{kFloodStop}));
   EXPECT_EQ(progress.positions.back(), 0);
 
-  for (std::uint32_t kind : {1u, 2u}) {
-    TRenzoku pump = testing_support::StartupCalc();
-    pump.CalcKind = kind;
-    pump.Pump.Capacity = 0.5;
-    RecordingInteraction pumpUi;
-    PositionLog untouched;
-    int outcome = RunDrainageStep(pump, form, sheet, pumpUi, untouched);
-    // Tracking with 0.5 m³/s overflows; the study skips the sizes that do.
-    EXPECT_EQ(outcome, kind == 1 ? 2 : 0);
-    EXPECT_EQ(pumpUi.Texts(), kind == 1 ? std::vector<std::string>{kPumpStop}
-                                        : std::vector<std::string>{});
-    EXPECT_TRUE(untouched.positions.empty());
-    EXPECT_EQ(untouched.steps, 0);
-  }
+  // Pump tracking with 0.5 m³/s overflows: its message, and the progress bar stays as it is.
+  TRenzoku pump = testing_support::StartupCalc();
+  pump.CalcKind = 1;
+  pump.Pump.Capacity = 0.5;
+  RecordingInteraction pumpUi;
+  PositionLog untouched;
+  EXPECT_EQ(RunDrainageStep(pump, form, sheet, pumpUi, untouched), 2);
+  EXPECT_EQ(pumpUi.Texts(), std::vector<std::string>{kPumpStop});
+  EXPECT_TRUE(untouched.positions.empty());
 
   TRenzoku other = testing_support::StartupCalc();
   other.CalcKind = 5;

@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/interaction/recordinginteraction.h"
+#include "tests/support/chartlabels.h"
 #include "tests/support/goldenlines.h"
 #include "tests/support/startupcalc.h"
 
 using testing_support::GoldenLines;
 using testing_support::JoinCells;
+using testing_support::PointLabels;
 using testing_support::StartupCalc;
 
 namespace {
@@ -27,12 +31,6 @@ Filled RouteAndFill(TRenzoku calc, const DesignForm& form = DesignForm()) {
   filled.routing = RouteFlood(calc, ui, progress);
   FillFloodRouting(calc, filled.routing, form, filled.sheet);
   return filled;
-}
-
-std::vector<std::string> Labels(const ChartSeries& series) {
-  std::vector<std::string> labels;
-  for (const ChartPoint& p : series.points) labels.push_back(p.label);
-  return labels;
 }
 
 }  // namespace
@@ -76,18 +74,18 @@ TEST(FillFloodRoutingTest, StartupChartsHavePointsRangesAndMarkers) {
   ASSERT_EQ(inflowPeak.points.size(), 2u);
   EXPECT_EQ(inflowPeak.points[0].x, 1420.0);
   EXPECT_EQ(inflowPeak.points[1].x, 1421.0);
-  EXPECT_EQ(Labels(inflowPeak), (std::vector<std::string>{" ", "Qin=67.009m3/s"}));
-  EXPECT_EQ(Labels(discharge.series[series::kOutflowPeak]),
+  EXPECT_EQ(PointLabels(inflowPeak), (std::vector<std::string>{" ", "Qin=67.009m3/s"}));
+  EXPECT_EQ(PointLabels(discharge.series[series::kOutflowPeak]),
             (std::vector<std::string>{" ", "Qout=5.887m3/s"}));
-  EXPECT_EQ(Labels(level.series[series::kLevelPeak]), (std::vector<std::string>{" ", "H=31.937m"}));
+  EXPECT_EQ(PointLabels(level.series[series::kLevelPeak]), (std::vector<std::string>{" ", "H=31.937m"}));
   EXPECT_EQ(level.series[series::kLevelPeak].points[0].x, 1440.0);
 
   // Level markers a third of the time axis in; one orifice stage leaves the upper marker empty.
   const ChartSeries& crest = level.series[series::kLevelCrest];
   ASSERT_EQ(crest.points.size(), 2u);
   EXPECT_NEAR(crest.points[0].x, 2000.0 / 3, 1e-9);
-  EXPECT_EQ(Labels(crest), (std::vector<std::string>{"余水吐敷高=32.000m", " "}));
-  EXPECT_EQ(Labels(level.series[series::kLevelLowerSill]),
+  EXPECT_EQ(PointLabels(crest), (std::vector<std::string>{"余水吐敷高=32.000m", " "}));
+  EXPECT_EQ(PointLabels(level.series[series::kLevelLowerSill]),
             (std::vector<std::string>{"ｵﾘﾌｨｽ敷高=24.000m", " "}));
   EXPECT_TRUE(level.series[series::kLevelUpperSill].points.empty());
 }

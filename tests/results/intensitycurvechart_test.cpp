@@ -2,15 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/text/conversionerror.h"
+#include "tests/support/chartlabels.h"
 
 namespace {
 
-std::vector<std::string> Labels(const ChartSeries& series, std::size_t count) {
-  std::vector<std::string> labels;
-  for (std::size_t i = 0; i < count && i < series.points.size(); ++i) {
-    labels.push_back(series.points[i].label);
-  }
+std::vector<std::string> FirstLabels(const ChartSeries& series, std::size_t count) {
+  std::vector<std::string> labels = testing_support::PointLabels(series);
+  labels.resize(std::min(count, labels.size()));
   return labels;
 }
 
@@ -51,10 +52,10 @@ TEST(IntensityCurveChartTest, HoursAreLabelledRoundedHalfToEven) {
   DesignForm form;
   form.TimeUnit = 0;
   Chart chart = IntensityCurveChart(form);
-  EXPECT_EQ(Labels(chart.series[0], 6), (std::vector<std::string>{"0", "1", "1", "1", "2", "2"}));
+  EXPECT_EQ(FirstLabels(chart.series[0], 6), (std::vector<std::string>{"0", "1", "1", "1", "2", "2"}));
   EXPECT_EQ(chart.series[0].points[0].x, static_cast<double>(static_cast<float>(20.0 / 60)));
   form.Concentration = "30";  // 0.5 h rounds to 0, 1.5 h to 2, 2.5 h to 2
-  EXPECT_EQ(Labels(IntensityCurveChart(form).series[0], 5),
+  EXPECT_EQ(FirstLabels(IntensityCurveChart(form).series[0], 5),
             (std::vector<std::string>{"0", "1", "2", "2", "2"}));
 }
 
