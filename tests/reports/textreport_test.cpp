@@ -11,7 +11,6 @@
 
 using testing_support::ReadBytes;
 using testing_support::ScratchDir;
-using testing_support::StartupForm;
 
 namespace {
 
@@ -43,7 +42,7 @@ TEST(TextReportTest, TableFieldsAreCountedInShiftJisBytes) {
   sheet.StageTable.SetRowFromCommaText(2, "1.00,250.0,0.0");
   sheet.StageTable.SetRowFromCommaText(3, ",250.0,0.0");  // an empty first cell: an empty line
   sheet.StageTable.SetRowFromCommaText(4, "123456789012345,x");  // longer than the field: whole
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   std::string report = Report(sheet, form);
   EXPECT_EQ(Section(report, "2.調節池データ", 6),
             Cp932("2.調節池データ\r\n"
@@ -66,7 +65,7 @@ TEST(TextReportTest, ThePondSectionFollowsTheOutletPageShownNow) {
   ResultSheet sheet;
   sheet.RoutingText = {"Ⅲ-1.調節池計算"};
   sheet.RoutingTable.SetRowCount(2);
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   const std::string routingHeader =
       "         -:      時間:      時間:    流入量:    放流量:   放流量':      水位:      面積:    "
       "  容量:\r\n"
@@ -94,7 +93,7 @@ TEST(TextReportTest, ThePondSectionFollowsTheOutletPageShownNow) {
 TEST(TextReportTest, TheCommandAsksWritesTheFixedFileAndSaysSo) {
   std::filesystem::path dir = ScratchDir();
   ResultSheet sheet;
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   RecordingInteraction ui;
   ui.QueueAnswers({false});
   EXPECT_FALSE(RunTextReport(sheet, form, dir, ui));

@@ -8,7 +8,6 @@
 #include "core/interaction/recordinginteraction.h"
 #include "tests/support/designforms.h"
 
-using testing_support::StartupForm;
 
 namespace {
 
@@ -37,7 +36,7 @@ std::vector<std::string> After(const TextList& list, const std::string& line, st
 }  // namespace
 
 TEST(CalculationBookTextTest, ContentsFollowTheDesignNameSourceAndKind) {
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   ResultSheet book = Book(form);
   EXPECT_EQ(book.ContentsList.front(), "件　名：");
   EXPECT_EQ(book.ContentsList[5], "            (確率年=30年)");
@@ -59,7 +58,7 @@ TEST(CalculationBookTextTest, ContentsFollowTheDesignNameSourceAndKind) {
 }
 
 TEST(CalculationBookTextTest, ConditionsFollowRainOutletAndStorageChoices) {
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   form.ChooseIntensitySource(1);  // constant rain: no waveform line
   form.ChooseOrificeStages(1);
   form.ChooseOrificeShape(1);
@@ -87,7 +86,7 @@ TEST(CalculationBookTextTest, ConditionsFollowRainOutletAndStorageChoices) {
                                 "    a1:標高H   の面積(m2)", "    a2:標高H+dhの面積(m2)",
                                 "    dh:標高差(m)", "  調節池データは、右表の通り。"}));
 
-  form = StartupForm();
+  form = StartupDesignForm();
   form.ChooseIntensitySource(2);
   form.ObservedWaveform = 1;
   form.SelectOutletPage(1);

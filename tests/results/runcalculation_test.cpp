@@ -6,7 +6,6 @@
 #include "tests/support/designforms.h"
 
 using testing_support::ItemError;
-using testing_support::StartupForm;
 
 namespace {
 
@@ -25,7 +24,7 @@ RunOutcome Calculate(DesignForm& form, ResultSheet& sheet) {
 }  // namespace
 
 TEST(RunCalculationTest, ACompletedRunFillsTheSheetAndShowsItsFirstPage) {
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   ResultSheet sheet;
   sheet.SelectTopPage(2);
   sheet.SubPage[0] = 1;
@@ -43,7 +42,7 @@ TEST(RunCalculationTest, ACompletedRunFillsTheSheetAndShowsItsFirstPage) {
 }
 
 TEST(RunCalculationTest, StopsAfterReadingWithTheSheetHidden) {
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   ResultSheet sheet;
   RunOutcome first = Calculate(form, sheet);
   ASSERT_TRUE(first.completed);
@@ -60,7 +59,7 @@ TEST(RunCalculationTest, StopsAfterReadingWithTheSheetHidden) {
   EXPECT_EQ(sheet.StageTable.Cell(0, 2), "24.000");
 
   // A refused pond table empties the stage table's rows.
-  form = StartupForm();
+  form = StartupDesignForm();
   form.PondGrid.SetRowFromCommaText(4, "26.01,,251.8");
   run = Calculate(form, sheet);
   EXPECT_FALSE(run.completed);
@@ -69,7 +68,7 @@ TEST(RunCalculationTest, StopsAfterReadingWithTheSheetHidden) {
   EXPECT_EQ(sheet.StageTable.Row(2), (std::vector<std::string>{" ", " ", " "}));
 
   // A stop check after reading: the stage table shows the new table, the book is not rewritten.
-  form = StartupForm();
+  form = StartupDesignForm();
   form.DesignName = "stop";
   form.SpillwayCrest = "24.5";
   run = Calculate(form, sheet);
@@ -82,7 +81,7 @@ TEST(RunCalculationTest, StopsAfterReadingWithTheSheetHidden) {
 }
 
 TEST(RunCalculationTest, ConversionErrorsEndTheRunWithTheirMessage) {
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   form.ExtraInflow = "0,5";
   ResultSheet sheet;
   RunOutcome run = Calculate(form, sheet);
@@ -91,7 +90,7 @@ TEST(RunCalculationTest, ConversionErrorsEndTheRunWithTheirMessage) {
 
   // Observed rain whose first intensity cell is blank: the book is written, the run stops at
   // the hyetograph and the sheet stays hidden.
-  form = StartupForm();
+  form = StartupDesignForm();
   form.ChooseIntensitySource(2);
   run = Calculate(form, sheet);
   EXPECT_FALSE(run.completed);
@@ -101,7 +100,7 @@ TEST(RunCalculationTest, ConversionErrorsEndTheRunWithTheirMessage) {
 }
 
 TEST(RunCalculationTest, WarningsLetTheRunCompleteAndTheKindChoosesThePages) {
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   form.SelectOutletPage(1);
   form.ChoosePumpCalcKind(1);
   form.C1 = "1.85";
@@ -124,7 +123,7 @@ TEST(RunCalculationTest, WarningsLetTheRunCompleteAndTheKindChoosesThePages) {
 }
 
 TEST(RunCalculationTest, RunoffOnlyBuildsTheHydrographWithoutTheBook) {
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   form.ChooseIntensitySource(2);
   form.ObservedGrid.SetRowCount(5);
   form.ObservedGrid.SetRowFromCommaText(2, "1,20,10");
@@ -149,7 +148,7 @@ TEST(RunCalculationTest, RunoffOnlyBuildsTheHydrographWithoutTheBook) {
 }
 
 TEST(RunCalculationTest, LevelsBeyondThePondTableStopTheRunWithTheKindsMessage) {
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   form.CatchmentArea = "800";
   ResultSheet sheet;
   RecordingInteraction ui;
@@ -168,7 +167,7 @@ TEST(RunCalculationTest, LevelsBeyondThePondTableStopTheRunWithTheKindsMessage) 
   EXPECT_EQ(sheet.SummaryList, TextList{"計算中止"});
 
   // Pump water-level tracking with a pump too small for the start-up rain.
-  form = StartupForm();
+  form = StartupDesignForm();
   form.SelectOutletPage(1);
   form.ChoosePumpCalcKind(0);
   form.PumpCapacity = "0.5";
@@ -186,7 +185,7 @@ TEST(RunCalculationTest, LevelsBeyondThePondTableStopTheRunWithTheKindsMessage) 
 }
 
 TEST(RunCalculationTest, RatingCurvesOnlyDrawsTheRatingChartsAndNothingElse) {
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   ResultSheet sheet;
   RecordingInteraction ui;
   EXPECT_TRUE(RunRatingCurvesOnly(form, sheet, ui));

@@ -7,7 +7,6 @@
 #include "tests/support/designforms.h"
 
 using testing_support::ItemError;
-using testing_support::StartupForm;
 
 namespace {
 
@@ -17,7 +16,7 @@ constexpr double kTolerance = 1e-12;
 }  // namespace
 
 TEST(ReadConditionsTest, ReadsTheStartupDesignAndWritesBackPitchAndStartLevel) {
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   form.UpperSill = "25.000";  // shown in the window, but a single stage reads no upper orifice
   TRenzoku calc;
   RecordingInteraction ui;
@@ -50,7 +49,7 @@ TEST(ReadConditionsTest, PitchBecomesAWholeFractionOfTheTimeOfConcentration) {
   for (const Case& c : {Case{"20", "30", 20.0, "20.00"}, Case{"20", "6", 20.0 / 3, "6.67"},
                         Case{"20", "8", 10.0, "10.00"}, Case{"30", "4", 3.75, "3.75"},
                         Case{"20", "0.3", 0.5, "0.50"}}) {
-    DesignForm form = StartupForm();
+    DesignForm form = StartupDesignForm();
     form.Concentration = c.concentration;
     form.Pitch = c.typed;
     TRenzoku calc;
@@ -62,7 +61,7 @@ TEST(ReadConditionsTest, PitchBecomesAWholeFractionOfTheTimeOfConcentration) {
 }
 
 TEST(ReadConditionsTest, MalformedNamedItemsAreReportedInReadingOrderBeforeThePondTable) {
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   form.LowerSill = "abc";
   form.LowerHeight = "0.9 ";  // a trailing blank is malformed in a named field
   form.SpillwayWidth = "W";
@@ -80,7 +79,7 @@ TEST(ReadConditionsTest, MalformedNamedItemsAreReportedInReadingOrderBeforeThePo
 }
 
 TEST(ReadConditionsTest, TimesOutOfRangeAreItemErrorsAndLeaveThePitchAsTyped) {
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   form.Concentration = "0";
   form.RainDuration = "-5";
   form.CalcDuration = "0";
@@ -93,7 +92,7 @@ TEST(ReadConditionsTest, TimesOutOfRangeAreItemErrorsAndLeaveThePitchAsTyped) {
   EXPECT_EQ(form.Pitch, "0");
 
   // A valid time of concentration with a negative pitch: only the pitch is refused.
-  form = StartupForm();
+  form = StartupDesignForm();
   form.Pitch = "-1";
   ui.Clear();
   EXPECT_EQ(ReadConditions(calc, form, ui).errorFlag, 1);
@@ -101,7 +100,7 @@ TEST(ReadConditionsTest, TimesOutOfRangeAreItemErrorsAndLeaveThePitchAsTyped) {
   EXPECT_EQ(form.Pitch, "-1");
 
   // A malformed time of concentration is the same item; the pitch is then left alone.
-  form = StartupForm();
+  form = StartupDesignForm();
   form.Concentration = "";
   ui.Clear();
   EXPECT_EQ(ReadConditions(calc, form, ui).errorFlag, 1);
@@ -109,7 +108,7 @@ TEST(ReadConditionsTest, TimesOutOfRangeAreItemErrorsAndLeaveThePitchAsTyped) {
   EXPECT_EQ(form.Pitch, "20");
 
   // Durations whose block count could not be tabulated are refused instead of allocated.
-  form = StartupForm();
+  form = StartupDesignForm();
   form.RainDuration = "1e9";
   form.CalcDuration = "1e9";
   ui.Clear();
@@ -119,7 +118,7 @@ TEST(ReadConditionsTest, TimesOutOfRangeAreItemErrorsAndLeaveThePitchAsTyped) {
 }
 
 TEST(ReadConditionsTest, MalformedStrictFieldEndsReadingAtOnce) {
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   form.LowerSill = "x";
   form.SpillwayC = "zz";
   form.RunoffCoef = "0.5";
@@ -136,7 +135,7 @@ TEST(ReadConditionsTest, MalformedStrictFieldEndsReadingAtOnce) {
 }
 
 TEST(ReadConditionsTest, OrificeShapeAndStagesDecideWhichFieldsAreRead) {
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   form.ChooseOrificeShape(1);
   form.LowerWidth = "0.9";
   form.LowerHeight = "junk";  // not read for a circular orifice
@@ -153,7 +152,7 @@ TEST(ReadConditionsTest, OrificeShapeAndStagesDecideWhichFieldsAreRead) {
   EXPECT_EQ(ReadConditions(circular, form, ui).errorFlag, 1);
   EXPECT_EQ(ui.Texts(), std::vector<std::string>{ItemError("ｵﾘﾌｨｽ径")});
 
-  form = StartupForm();
+  form = StartupDesignForm();
   form.ChooseOrificeStages(1);
   form.UpperSill = "30.000";
   form.UpperHeight = "0.5";
@@ -170,7 +169,7 @@ TEST(ReadConditionsTest, OrificeShapeAndStagesDecideWhichFieldsAreRead) {
 }
 
 TEST(ReadConditionsTest, PagesSelectTheCalculationKindAndTheIntensitySource) {
-  DesignForm form = StartupForm();
+  DesignForm form = StartupDesignForm();
   form.SelectOutletPage(1);
   TRenzoku calc;
   RecordingInteraction ui;
@@ -182,7 +181,7 @@ TEST(ReadConditionsTest, PagesSelectTheCalculationKindAndTheIntensitySource) {
   EXPECT_EQ(calc.Pump.Capacity, 0.0);  // the "-" of an unused box
   EXPECT_EQ(calc.Pump.MaxCapacity, 5.0);
 
-  form = StartupForm();
+  form = StartupDesignForm();
   form.FormulaPage = 1;
   for (auto [exponent, value] :
        {std::pair{"0.89", 0.89}, std::pair{"3/", 0.0}, std::pair{"3/4", 0.75}}) {
