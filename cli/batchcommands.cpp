@@ -1,6 +1,7 @@
 #include "cli/batchcommands.h"
 
 #include "cli/calccommand.h"
+#include "cli/estimatecommand.h"
 #include "cli/streaminteraction.h"
 #include "core/design/designfile.h"
 
@@ -13,7 +14,8 @@ constexpr char kUsage[] =
     "usage: vestaro-batch new FILE.dat\n"
     "       vestaro-batch resave IN.dat OUT.dat\n"
     "       vestaro-batch calc DESIGN.dat [--out DIR] [--messages FILE] [--observed-waveform 0|1]"
-    " [--mono]\n";
+    " [--mono]\n"
+    "       vestaro-batch estimate A N B QC AREA F\n";
 
 int NewDesign(const std::string& path, std::ostream& err) {
   DesignForm form = StartupDesignForm();
@@ -30,13 +32,16 @@ int Resave(const std::string& in, const std::string& out, std::ostream& err) {
 
 }  // namespace
 
-int RunBatch(const std::vector<std::string>& args, std::ostream& /*out*/, std::ostream& err) {
+int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.size() == 2 && args[0] == "new" && !args[1].empty()) return NewDesign(args[1], err);
   if (!args.empty() && args[0] == "calc") {
     return RunCalcCommand(std::vector<std::string>(args.begin() + 1, args.end()), err);
   }
   if (args.size() == 3 && args[0] == "resave" && !args[1].empty() && !args[2].empty()) {
     return Resave(args[1], args[2], err);
+  }
+  if (args.size() == 7 && args[0] == "estimate") {
+    return RunEstimate(args[1], args[2], args[3], args[4], args[5], args[6], out, err);
   }
   err << kUsage;
   return kUsageOrFileError;

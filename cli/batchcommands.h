@@ -6,9 +6,12 @@
 ///   resave IN.dat OUT.dat    loads a design as the load command does and saves it again
 ///   calc DESIGN.dat [...]    runs the calculation of a design and writes its text report
 ///                            (cli/calccommand.h)
+///   estimate A N B QC AREA F the simplified storage estimate: the V field's text, then the
+///                            derivation lines
 ///
 /// Exit status: 0 done, 2 a usage error or a design file that cannot be loaded or written;
-/// calc also exits 1 when the run stopped.
+/// calc also exits 1 when the run stopped, estimate when a number was malformed or the
+/// arithmetic failed.
 
 #include <ostream>
 #include <string>

@@ -3,6 +3,7 @@
 /// carry labels. The result window, the PDF report and the metafiles draw charts from this.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,7 @@ struct ChartPoint {
   double x = 0;
   double y = 0;
   std::string label;  // shown as a mark when the series shows its marks
+  std::optional<ChartColour> colour;  // the series' colour when not given
   bool operator==(const ChartPoint&) const = default;
 };
 
@@ -33,13 +35,20 @@ struct ChartSeries {
   Kind kind = Kind::Line;
   std::string title;
   ChartColour colour;
-  bool marksVisible = false;  // whether the points' labels are drawn
+  bool marksVisible = false;  // whether the points' marks are drawn
+  /// What a mark shows: the point's label, or its y value in the left axis' format.
+  enum class MarkText { Label, Value };
+  MarkText markText = MarkText::Label;
   bool inLegend = false;
   bool sorted = true;
   std::vector<ChartPoint> points;
 
   /// Adds a point in the series' order.
   void Add(double x, double y, std::string label = {});
+  /// Adds a point with its own colour.
+  void Add(double x, double y, std::string label, ChartColour pointColour);
+
+  bool operator==(const ChartSeries&) const = default;
 };
 
 /// An axis: its title, the number format of its tick labels and its range, which is automatic
@@ -51,14 +60,17 @@ struct ChartAxis {
   double minimum = 0;
   double maximum = 0;
   int minorTickCount = 0;
+  bool showsPointLabels = false;  // tick labels are the labels of the points instead of values
+  bool operator==(const ChartAxis&) const = default;
 };
 
 struct Chart {
   std::string title;
   ChartAxis left;    // y
   ChartAxis bottom;  // x
-  bool legendVisible = false;
+  bool legendVisible = false;  // the legend lists the titles of the series that are in it
   std::vector<ChartSeries> series;
+  bool operator==(const Chart&) const = default;
 };
 
 /// Removes all points of every series of the chart.
@@ -69,3 +81,5 @@ void BlackenChartSeries(Chart& chart);
 void SetChartRanges(Chart& chart, double yMin, double yMax, double xMin, double xMax);
 /// Makes the series keep its points in insertion order.
 void UnsortSeries(ChartSeries& series);
+/// Fixes one axis to [minimum, maximum].
+void SetAxisRange(ChartAxis& axis, double minimum, double maximum);

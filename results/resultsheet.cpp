@@ -95,6 +95,7 @@ ResultSheet::ResultSheet()
                        Line(ChartColour::Green(), true), Line(ChartColour::Yellow(), true),
                        Line(ChartColour::Blue(), true), Line(ChartColour::Gray(), true)};
   PondingChart.series = {Series(Kind::FastLine, "", ChartColour::Red(), true)};
+  PondingChart.series[series::kPonding].markText = ChartSeries::MarkText::Value;
 }
 
 void ResultSheet::Show() {

@@ -2,6 +2,7 @@
 
 #include "core/calc/hyetograph.h"
 #include "core/calc/readconditions.h"
+#include "core/calc/routingresult.h"
 #include "core/calc/validateconditions.h"
 #include "core/text/conversionerror.h"
 #include "results/calculationbooktext.h"
@@ -11,8 +12,6 @@
 #include "results/stagetable.h"
 
 namespace {
-
-constexpr int kOverflow = 2;
 
 // The hyetograph of the active intensity page, with its tables, charts and text.
 void BuildHyetograph(TRenzoku& calc, const DesignForm& form, ResultSheet& sheet) {
@@ -31,6 +30,19 @@ bool RunSteps(UserInteraction& ui, Steps steps) {
     ui.ShowMessage(error.what());
     return false;
   }
+}
+
+// A partial run: reading and validation, then one step, then the sheet is shown.
+template <typename Step>
+bool RunPartial(DesignForm& form, ResultSheet& sheet, UserInteraction& ui, Step step) {
+  bool completed = RunSteps(ui, [&] {
+    TRenzoku calc;
+    if (!ReadAndValidate(calc, form, sheet, ui)) return false;
+    step(calc);
+    return true;
+  });
+  if (completed) sheet.Show();
+  return completed;
 }
 
 }  // namespace
@@ -53,19 +65,18 @@ bool RunCalculation(DesignForm& form, ResultSheet& sheet, UserInteraction& ui,
     WriteCalculationBookText(calc, form, sheet);
     DrawRatingCurves(calc, form, sheet, ui);
     BuildHyetograph(calc, form, sheet);
-    return RunDrainageStep(calc, form, sheet, ui, progress) != kOverflow;
+    return RunDrainageStep(calc, form, sheet, ui, progress) == kRoutingCompleted;
   });
   if (completed) sheet.Show();
   return completed;
 }
 
 bool RunRunoffOnly(DesignForm& form, ResultSheet& sheet, UserInteraction& ui) {
-  bool completed = RunSteps(ui, [&] {
-    TRenzoku calc;
-    if (!ReadAndValidate(calc, form, sheet, ui)) return false;
-    BuildHyetograph(calc, form, sheet);
-    return true;
-  });
-  if (completed) sheet.Show();
-  return completed;
+  return RunPartial(form, sheet, ui,
+                    [&](TRenzoku& calc) { BuildHyetograph(calc, form, sheet); });
+}
+
+bool RunRatingCurvesOnly(DesignForm& form, ResultSheet& sheet, UserInteraction& ui) {
+  return RunPartial(form, sheet, ui,
+                    [&](TRenzoku& calc) { DrawRatingCurves(calc, form, sheet, ui); });
 }

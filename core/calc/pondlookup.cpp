@@ -36,9 +36,20 @@ std::optional<double> AreaAt(const HVcurve& pond, double h, UserInteraction& ui)
   return 0.0;
 }
 
+// The area at h when h lies in segment i, as AreaAt finds it there (segments of rising
+// elevations do not overlap), without searching from the first row; otherwise AreaAt.
+std::optional<double> AreaInSegment(const HVcurve& pond, int i, double h, UserInteraction& ui) {
+  const auto& H = pond.Pond.H;
+  const auto& F = pond.Pond.F;
+  if (i + 1 < Rows(pond) && H[At(i)] <= h && h < H[At(i + 1)]) {
+    return F[At(i)] + (F[At(i + 1)] - F[At(i)]) * (h - H[At(i)]) / (H[At(i + 1)] - H[At(i)]);
+  }
+  return AreaAt(pond, h, ui);
+}
+
 // Storage at h computed within segment i from the area at h; nothing when that area fails.
 std::optional<double> SegmentStorage(const HVcurve& pond, int i, double h, UserInteraction& ui) {
-  std::optional<double> area = AreaAt(pond, h, ui);
+  std::optional<double> area = AreaInSegment(pond, i, h, ui);
   if (!area) return std::nullopt;
   double lowerArea = pond.Pond.F[At(i)];
   double depth = h - pond.Pond.H[At(i)];

@@ -13,6 +13,15 @@
 /// The level that the area lookup returns above the table; callers test for < −99990.
 inline constexpr double kAboveTableLevel = -99999.0;
 
+/// Whether a level from StorageToLevel is the failure value rather than a level.
+inline bool IsLookupFailure(double level) { return level < -99990.0; }
+
+/// The elevation (m) of the pond table's top row; the table must have a row.
+inline double TopRowLevel(const HVcurve& pond) {
+  int top = (pond.Pond.RowCount < kPondRowCapacity ? pond.Pond.RowCount : kPondRowCapacity) - 1;
+  return pond.Pond.H[static_cast<std::size_t>(top < 0 ? 0 : top)];
+}
+
 /// Water-surface area (m²) at level `h` (m), linear between rows; F[0] at or below the first
 /// row. Above the last row it shows "標高データの範囲を超えました。…計算を停止します。" and
 /// returns kAboveTableLevel.

@@ -57,3 +57,23 @@ TEST(BatchCommandsTest, RefusedFilesAndBadUsageExitWithTwo) {
   EXPECT_EQ(Batch({"frobnicate", "a"}).status, 2);
   EXPECT_EQ(Batch({"new", (dir / "missing" / "x.dat").string()}).status, 2);
 }
+
+TEST(BatchCommandsTest, EstimatePrintsTheStorageFieldThenTheDerivation) {
+  BatchRun run = Batch({"estimate", "2590", "3/4", "12.9", "6.0", "247.9", "0.84"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  std::string expected = ReadBytes(DataFile("estimate/default_derivation.txt"));
+  EXPECT_EQ(run.out, expected);
+  EXPECT_EQ(run.out.substr(0, 10), "296,558.4\n");
+
+  BatchRun malformed = Batch({"estimate", "2590", "3/4", "12.9", "6,0", "247.9", "0.84"});
+  EXPECT_EQ(malformed.status, 1);
+  EXPECT_EQ(malformed.out, "");
+  EXPECT_EQ(malformed.err, "'6,0' is not a valid floating point value\n");
+
+  BatchRun zero = Batch({"estimate", "2590", "3/4", "12.9", "6.0", "247.9", "0"});
+  EXPECT_EQ(zero.status, 1);
+  EXPECT_EQ(zero.err, "Floating point division by zero\n");
+
+  EXPECT_EQ(Batch({"estimate", "2590", "3/4", "12.9", "6.0", "247.9"}).status, 2);
+}

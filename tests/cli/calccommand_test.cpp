@@ -39,7 +39,7 @@ std::string DesignWith(const std::filesystem::path& dir, const std::string& name
 
 }  // namespace
 
-TEST(CalcCommandTest, TheStartupDesignCompletesAndItsReportHeadIsExact) {
+TEST(CalcCommandTest, TheStartupDesignCompletesAndItsReportIsWholeAndExact) {
   std::filesystem::path dir = ScratchDir();
   CalcRun run = Calc({DataFile("design/startup.dat").string(), "--out", dir.string(), "--messages",
                       (dir / "messages.txt").string()});
@@ -54,6 +54,8 @@ TEST(CalcCommandTest, TheStartupDesignCompletesAndItsReportHeadIsExact) {
   std::string head = ReadBytes(DataFile("report/startup-report-head.txt"));
   ASSERT_GE(report.size(), head.size());
   EXPECT_EQ(report.substr(0, head.size()), head);
+  // The pond section: the routing explanation and the routing table with its marked peak row.
+  EXPECT_EQ(report.substr(head.size()), ReadBytes(DataFile("report/startup-report-tail.txt")));
 }
 
 TEST(CalcCommandTest, AStoppedRunExitsWithOneWritesItsMessagesAndNoReport) {
@@ -111,4 +113,44 @@ TEST(CalcCommandTest, UsageErrorsAndUnloadableDesignsExitWithTwo) {
   CalcRun unwritable = Calc({startup, "--out", (dir / "no" / "such").string()});
   EXPECT_EQ(unwritable.status, 2);
   EXPECT_NE(unwritable.err.find("Cannot create file"), std::string::npos);
+}
+
+TEST(CalcCommandTest, PumpKindsRunToTheEndAndReportTheirPondSection) {
+  std::filesystem::path dir = ScratchDir();
+  std::string tracking = DesignWith(dir, "tracking.dat", [](DesignForm& form) {
+    form.SelectOutletPage(1);
+    form.ChoosePumpCalcKind(0);
+    form.PumpCapacity = "5.0";
+  });
+  EXPECT_EQ(Calc({tracking, "--out", dir.string()}).status, 0);
+  TextFileLines report = ReadShiftJisLines(dir / "調節池.txt");
+  ASSERT_TRUE(report.ok);
+  auto title = std::find(report.lines.begin(), report.lines.end(), "4.調節池計算結果(水位追跡)");
+  ASSERT_NE(title, report.lines.end());
+  EXPECT_EQ(*(title - 2), "    最大放流量   =5.000m3/s");
+  EXPECT_EQ(*(title + 3), "         1:        20:     00:20:  1.766588:  5.000000:         -:"
+                          "    24.000:    79.000:     0.000:");
+
+  std::string study = DesignWith(dir, "study.dat", [](DesignForm& form) {
+    form.SelectOutletPage(1);
+    form.ChoosePumpCalcKind(1);
+  });
+  EXPECT_EQ(Calc({study, "--out", dir.string()}).status, 0);
+  report = ReadShiftJisLines(dir / "調節池.txt");
+  title = std::find(report.lines.begin(), report.lines.end(), "4.湛水グラフ(ポンプ検討)");
+  ASSERT_NE(title, report.lines.end());
+  EXPECT_EQ(*(title + 3), "         1:     2,000:     33:20:     0.000:     1.600:         -:"
+                          "    33.900:62,808.504:333,627.037:");
+
+  std::string overflow = DesignWith(dir, "overflow.dat", [](DesignForm& form) {
+    form.SelectOutletPage(1);
+    form.ChoosePumpCalcKind(0);
+    form.PumpCapacity = "0.5";
+  });
+  std::filesystem::path none = dir / "none";
+  std::filesystem::create_directories(none);
+  CalcRun stopped = Calc({overflow, "--out", none.string()});
+  EXPECT_EQ(stopped.status, 1);
+  EXPECT_NE(stopped.err.find("調節池容量の再検討が必要です。\n計算を停止します。\n"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(none / "調節池.txt"));
 }

@@ -146,3 +146,62 @@ TEST(RunCalculationTest, RunoffOnlyBuildsTheHydrographWithoutTheBook) {
   EXPECT_EQ(ui.Texts(), std::vector<std::string>{ItemError("到達時間")});
   EXPECT_FALSE(sheet.Visible);
 }
+
+TEST(RunCalculationTest, LevelsBeyondThePondTableStopTheRunWithTheKindsMessage) {
+  DesignForm form = StartupDesignForm();
+  form.CatchmentArea = "800";
+  ResultSheet sheet;
+  RecordingInteraction ui;
+  class PositionLog : public ProgressBar {
+   public:
+    void SetRange(int, int) override {}
+    void StepIt() override {}
+    void SetPosition(int position) override { positions.push_back(position); }
+    std::vector<int> positions;
+  } progress;
+  EXPECT_FALSE(RunCalculation(form, sheet, ui, progress));
+  EXPECT_EQ(ui.Texts(), std::vector<std::string>{"調節池データの範囲を超えました。\r\r調節池容量の"
+                                                 "再検討が必要です。\r\r　　計算を停止します。"});
+  EXPECT_EQ(progress.positions.back(), 0);
+  EXPECT_FALSE(sheet.Visible);
+  EXPECT_EQ(sheet.SummaryList, TextList{"計算中止"});
+
+  // Pump water-level tracking with a pump too small for the start-up rain.
+  form = StartupDesignForm();
+  form.SelectOutletPage(1);
+  form.ChoosePumpCalcKind(0);
+  form.PumpCapacity = "0.5";
+  RunOutcome run = Calculate(form, sheet);
+  EXPECT_FALSE(run.completed);
+  EXPECT_EQ(run.messages, std::vector<std::string>{"調節池データの範囲を超えました。\r\r調節池"
+                                                   "容量の再検討が必要です。\r計算を停止します。"});
+  EXPECT_EQ(sheet.RoutingText, TextList{"計算中止"});
+
+  form.PumpCapacity = "5.0";
+  run = Calculate(form, sheet);
+  EXPECT_TRUE(run.completed);
+  EXPECT_EQ(form.ActiveCalcKind, 1);
+  EXPECT_EQ(sheet.SummaryList.back(), "放流量      =5.000(m3/s)");
+}
+
+TEST(RunCalculationTest, RatingCurvesOnlyDrawsTheRatingChartsAndNothingElse) {
+  DesignForm form = StartupDesignForm();
+  ResultSheet sheet;
+  RecordingInteraction ui;
+  EXPECT_TRUE(RunRatingCurvesOnly(form, sheet, ui));
+  EXPECT_TRUE(ui.Entries().empty());
+  EXPECT_TRUE(sheet.Visible);
+  EXPECT_EQ(sheet.RatingChart.series[series::kCurve].points.size(), 32u);
+  EXPECT_EQ(sheet.AreaChart.series[series::kCurve].points.size(), 111u);
+  EXPECT_TRUE(sheet.ConditionsList.empty());
+  EXPECT_TRUE(sheet.HyetographChart.series[series::kIntensityCurve].points.empty());
+  EXPECT_EQ(sheet.RoutingTable.RowCount(), 2);
+  EXPECT_EQ(sheet.StageTable.RowCount(), 14);
+
+  form.LowerSill = "33.5";  // above the spillway crest: a stop check
+  sheet.Hide();
+  ResultSheet before = sheet;
+  EXPECT_FALSE(RunRatingCurvesOnly(form, sheet, ui));
+  EXPECT_FALSE(sheet.Visible);
+  EXPECT_EQ(sheet.RatingChart, before.RatingChart);
+}

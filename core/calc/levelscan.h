@@ -1,0 +1,111 @@
+#pragma once
+/// The fallback of a routing step whose iteration does not settle: trial levels J_k = start +
+/// 0.0004 + … + 0.0004 (accumulated, k = 1, 2, …) are scanned upwards, each giving the level
+/// K(J_k) its mean outflow produces, until the residual |J_k − K(J_k)| grows (the first one is
+/// compared with 9999). The scan ends on the first level after the smallest residual.
+///
+/// `produced(J)` evaluates one trial level and returns K(J); every scan below evaluates the level
+/// it returns last, so what the caller keeps of that evaluation belongs to the result.
+
+#include <algorithm>
+#include <cmath>
+
+/// The level step of the scan (m).
+inline constexpr double kLevelScanStep = 0.0004;
+
+/// `level` with the scan step added `steps` times one addition after the other, bit for bit, in
+/// far fewer operations: while the levels stay within one binary order of magnitude, every
+/// addition rounds the step to the same multiple of that order's last place, so a run of them
+/// adds that multiple times their count exactly. Near an order's boundary, and near zero, the
+/// steps are added one by one.
+inline double AdvanceLevel(double level, long long steps) {
+  while (steps > 0) {
+    if (!std::isfinite(level)) return level + kLevelScanStep;
+    double magnitude = std::fabs(level);
+    int exponent = 0;
+    std::frexp(magnitude, &exponent);  // magnitude in [2^(exponent−1), 2^exponent)
+    double next = level + kLevelScanStep;
+    --steps;
+    // Below 1/1024 the subtraction below might not be exact; there the steps go one by one.
+    if (magnitude < 0x1p-10 || steps == 0) {
+      level = next;
+      continue;
+    }
+    double increment = next - level;  // exact: both lie within a factor of two
+    // Levels that stay inside [2^(exponent−1), 2^exponent) in magnitude, with one step to spare.
+    double room = level > 0 ? std::ldexp(1.0, exponent) - next
+                            : std::fabs(next) - std::ldexp(1.0, exponent - 1);
+    double fitting = std::floor(room / increment) - 1;
+    long long run = fitting > 0 ? static_cast<long long>(std::min(fitting, static_cast<double>(steps))) : 0;
+    level = next + static_cast<double>(run) * increment;
+    steps -= run;
+  }
+  return level;
+}
+
+/// Goes on scanning from trial level `level`, whose residual was `last`.
+template <typename ProducedLevel>
+double ContinueLevelScan(double level, double last, ProducedLevel&& produced) {
+  while (true) {
+    level += kLevelScanStep;
+    double residual = std::fabs(level - produced(level));
+    if (!(residual <= last)) return level;
+    last = residual;
+  }
+}
+
+/// Evaluates every trial level from the start on.
+template <typename ProducedLevel>
+double ScanLevelsOneByOne(double start, ProducedLevel&& produced) {
+  return ContinueLevelScan(start, 9999, produced);
+}
+
+/// The same scan when g(J) = J − K(J) grows strictly with each step (K never rises by a whole
+/// step while J rises by one). The residuals then fall until g turns positive and the scan ends
+/// there or one step later, so only the step where g turns positive needs finding: by doubling
+/// strides, then halving them. The trial levels are accumulated exactly as the scan accumulates
+/// them. Falls back to the step-by-step scan on a residual that is not a number.
+template <typename ProducedLevel>
+double ScanLevelsMonotone(double start, ProducedLevel&& produced) {
+  constexpr long long kStrideLimit = 1LL << 40;
+  auto advance = AdvanceLevel;
+  double first = start + kLevelScanStep;
+  double firstGap = first - produced(first);
+  if (std::isnan(firstGap)) return ScanLevelsOneByOne(start, produced);
+  if (!(std::fabs(firstGap) <= 9999)) return first;  // the scan ends on its first step
+  if (firstGap > 0) return ScanLevelsOneByOne(start, produced);
+
+  // g ≤ 0 at step `low`, g > 0 at step `high` (steps counted from the start).
+  long long low = 1;
+  double lowLevel = first;
+  double lowGap = firstGap;
+  long long high = 0;
+  for (long long stride = 1; high == 0; stride *= 2) {
+    if (stride > kStrideLimit) return ScanLevelsOneByOne(start, produced);
+    double level = advance(lowLevel, stride);
+    double gap = level - produced(level);
+    if (std::isnan(gap)) return ScanLevelsOneByOne(start, produced);
+    if (gap > 0) {
+      high = low + stride;
+    } else {
+      low += stride;
+      lowLevel = level;
+      lowGap = gap;
+    }
+  }
+  while (high - low > 1) {
+    long long middle = low + (high - low) / 2;
+    double level = advance(lowLevel, middle - low);
+    double gap = level - produced(level);
+    if (std::isnan(gap)) return ScanLevelsOneByOne(start, produced);
+    if (gap > 0) {
+      high = middle;
+    } else {
+      low = middle;
+      lowLevel = level;
+      lowGap = gap;
+    }
+  }
+  // The scan reached step `low` without stopping; from there it ends at `high` or one step later.
+  return ContinueLevelScan(lowLevel, std::fabs(lowGap), produced);
+}

@@ -1,0 +1,127 @@
+#include "core/calc/runpumpcalculation.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <limits>
+
+#include "core/calc/inflowat.h"
+#include "core/calc/pondlookup.h"
+#include "core/calc/routeflood.h"
+
+namespace {
+
+constexpr double kSizeStep = 0.2;         // m³/s between the sizes of a study
+constexpr double kSizeTolerance = 1e-9;   // m³/s, so that the maximum itself is included
+constexpr double kTimeTolerance = 1e-9;   // min, so that a step ending on the duration runs
+
+constexpr char kEmptyPondMessage[] = "処理を中断します。";
+
+bool StepFits(const TKisoData& calc, long long k) {
+  return calc.Time.Pitch > 0 &&
+         static_cast<double>(k + 1) * calc.Time.Pitch <= calc.Time.CalcDuration + kTimeTolerance;
+}
+
+// A level that left the table, or a storage that could not be turned into a level.
+bool OutsideTable(const HVcurve& calc, double level) {
+  return level > TopRowLevel(calc) || IsLookupFailure(level);
+}
+
+int TrackingRowCount(const TKisoData& calc) {
+  double blocks = std::trunc(calc.Time.CalcDuration / calc.Time.Concentration);
+  if (!(blocks >= 0)) return 2;
+  return static_cast<int>(std::min(blocks, 1e9)) + 2;
+}
+
+void Track(const TRenzoku& calc, UserInteraction& ui, PumpCalculation& result) {
+  PumpTracking& run = result.tracking;
+  const double startLevel = calc.Routing.StartLevel;
+  const double floorStorage = LevelToStorage(calc, startLevel, ui);
+  const double capacity = calc.Pump.Capacity;
+  const int stepsPerBlock = StepsPerBlock(calc.Time.Concentration, calc.Time.Pitch);
+  run.tableRowCount = TrackingRowCount(calc);
+  double steps = calc.Time.Pitch > 0
+                     ? std::floor((calc.Time.CalcDuration + kTimeTolerance) / calc.Time.Pitch)
+                     : 0;
+  run.Begin(startLevel, static_cast<std::size_t>(std::clamp(steps, 0.0, 1e8)) + 1);
+
+  RoutingMaxima& max = run.maxima;
+  double peakRowLevel = std::numeric_limits<double>::lowest();
+  double storage = floorStorage;
+  for (long long k = 0; StepFits(calc, k); ++k) {
+    PumpStepResult step = PumpStep(calc, k, storage, capacity, floorStorage, ui);
+    double t = static_cast<double>(k + 1) * calc.Time.Pitch;
+    storage = step.V1;
+    if (OutsideTable(calc, step.H1)) {
+      result.outcome = kRoutingBeyondPondTable;
+      return;
+    }
+    max.Record(step.H1, step.I1, capacity, t);
+    run.Add(t, step.I1, capacity, step.H1);
+    if ((k + 1) % stepsPerBlock == 0) {
+      if (step.H1 > peakRowLevel) {
+        peakRowLevel = step.H1;
+        run.peakRow = static_cast<int>(run.rows.size());
+      }
+      run.rows.push_back({static_cast<int>(run.rows.size()) + 1, t, step.I1, capacity, 0,
+                          step.H1, LevelToArea(calc, step.H1, ui), step.V1});
+    }
+  }
+  if (run.level.size() == 1) max.MaxLevel = startLevel;  // no step fitted into the duration
+  run.maxLevelStorage = LevelToStorage(calc, max.MaxLevel, ui);
+}
+
+void Study(const TRenzoku& calc, UserInteraction& ui, PumpStudy& study) {
+  const double startLevel = calc.Routing.StartLevel;
+  const double floorStorage = LevelToStorage(calc, startLevel, ui);
+  for (long long size = 0;; ++size) {
+    double capacity = calc.Pump.MinCapacity + static_cast<double>(size) * kSizeStep;
+    if (!(capacity <= calc.Pump.MaxCapacity + kSizeTolerance)) break;
+    ++study.sizeCount;
+    PumpSize result{capacity, 0, 0, startLevel, 0, floorStorage};
+    double peak = std::numeric_limits<double>::lowest();
+    bool overflow = false;
+    for (long long k = 0; StepFits(calc, k); ++k) {
+      PumpStepResult step = PumpStep(calc, k, result.storage, capacity, floorStorage, ui);
+      result.endTime = static_cast<double>(k + 1) * calc.Time.Pitch;
+      result.storage = step.V1;
+      result.inflow = step.I1;
+      if (OutsideTable(calc, step.H1)) {
+        overflow = true;
+        break;
+      }
+      peak = std::max(step.H1, peak);
+    }
+    if (overflow) continue;
+    if (peak != std::numeric_limits<double>::lowest()) result.peakLevel = peak;
+    result.peakArea = LevelToArea(calc, result.peakLevel, ui);
+    study.sizes.push_back(result);
+  }
+}
+
+}  // namespace
+
+PumpStepResult PumpStep(const TRenzoku& calc, long long k, double V, double Qp,
+                        double floorStorage, UserInteraction& ui) {
+  const double pitch = calc.Time.Pitch;
+  PumpStepResult step;
+  step.I1 = InflowAt(calc, static_cast<double>(k + 1) * pitch);
+  double meanInflow = (step.I1 + InflowAt(calc, static_cast<double>(k) * pitch)) / 2;
+  step.V1 = std::max(floorStorage, V + (meanInflow - Qp) * pitch * 60);
+  step.H1 = StorageToLevel(calc, step.V1, ui);
+  return step;
+}
+
+PumpCalculation RunPumpCalculation(const TRenzoku& calc, UserInteraction& ui) {
+  PumpCalculation result;
+  result.kind = static_cast<int>(calc.CalcKind);
+  if (result.kind != 1 && result.kind != 2) return result;
+  if (calc.Pond.RowCount <= 0) {
+    ui.ShowMessage(kEmptyPondMessage);
+    result.outcome = kRoutingNotStarted;
+    return result;
+  }
+  if (result.kind == 1) Track(calc, ui, result);
+  if (result.kind == 2) Study(calc, ui, result.study);
+  return result;
+}
