@@ -1,7 +1,5 @@
 #include "results/resultsheet.h"
 
-#include "core/design/designform.h"
-
 namespace {
 
 StringGrid Table(std::vector<int> widths, std::string_view names, std::string_view units) {
@@ -114,13 +112,6 @@ void ResultSheet::ChoosePondingLabels(int index) {
   if (index != 0 && index != 1) return;
   PondingLabelChoice = index;
   PondingChart.series[series::kPonding].marksVisible = index == 0;
-}
-
-void ResultSheet::FollowCalcKind(int calcKind) {
-  KindDependentView view = ViewForKind(calcKind);
-  DischargePageVisible = view.dischargePageVisible;
-  LevelPageVisible = view.levelPageVisible;
-  PondingPageVisible = view.pondingPageVisible;
 }
 
 void ResetTableRows(StringGrid& table, int rowCount) {

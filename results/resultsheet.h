@@ -63,10 +63,8 @@ class ResultSheet {
   int TopPage = 0;                  // 0 "Ⅰ．設計条件", 1 "Ⅱ．流出ﾊｲﾄﾞﾛｸﾞﾗﾌ", 2 "Ⅲ．調節池計算"
   std::array<int, 3> SubPage{};     // the active sub-page of each top page
   int PondingLabelChoice = 0;       // "ラベル": 0 "表示", 1 "非表示"
-  // The sub-pages of "Ⅲ．調節池計算" that depend on the calculation kind.
-  bool DischargePageVisible = true;  // "Ⅲ-2．放流量（図）"
-  bool LevelPageVisible = true;      // "Ⅲ-3．水位（図）"
-  bool PondingPageVisible = false;   // "Ⅲ-2．湛水グラフ"
+  // Which sub-pages of "Ⅲ．調節池計算" are shown follows the form's ActiveCalcKind:
+  // ViewForKind (core/design/designform.h) gives them, so they never lag behind the switching.
 
   /// Shows the window on its first page and first sub-page.
   void Show();
@@ -76,9 +74,6 @@ class ResultSheet {
   /// "ラベル" of the ponding chart: 0 shows the marks of its first series, 1 hides them; any
   /// other index does nothing.
   void ChoosePondingLabels(int index);
-  /// Shows the discharge and level pages for natural drainage and pump water-level tracking
-  /// (kinds 0 and 1), the ponding page for the pump study (kind 2).
-  void FollowCalcKind(int calcKind);
 };
 
 /// The filling convention of every table: the old data rows (row 2 to the last) are emptied,

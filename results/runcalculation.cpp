@@ -58,7 +58,6 @@ bool RunCalculation(DesignForm& form, ResultSheet& sheet, UserInteraction& ui,
                     ProgressBar& progress) {
   sheet.Hide();
   form.ActiveCalcKind = static_cast<int>(CalcKindOf(form));
-  sheet.FollowCalcKind(form.ActiveCalcKind);
   bool completed = RunSteps(ui, [&] {
     TRenzoku calc;
     if (!ReadAndValidate(calc, form, sheet, ui)) return false;

@@ -111,15 +111,15 @@ TEST(RunCalculationTest, WarningsLetTheRunCompleteAndTheKindChoosesThePages) {
             std::vector<std::string>{
                 "通常C1=1.7～1.8の範囲です。\r\r計算は続行しますが、\r確認して下さい。"});
   EXPECT_EQ(form.ActiveCalcKind, 2);
-  EXPECT_TRUE(sheet.PondingPageVisible);
-  EXPECT_FALSE(sheet.DischargePageVisible);
-  EXPECT_FALSE(sheet.LevelPageVisible);
+  EXPECT_TRUE(ViewForKind(form.ActiveCalcKind).pondingPageVisible);
+  EXPECT_FALSE(ViewForKind(form.ActiveCalcKind).dischargePageVisible);
+  EXPECT_FALSE(ViewForKind(form.ActiveCalcKind).levelPageVisible);
 
   form.ChoosePumpCalcKind(-1);  // no "計算種別" choice counts as natural drainage
   run = Calculate(form, sheet);
   EXPECT_EQ(form.ActiveCalcKind, 0);
-  EXPECT_TRUE(sheet.DischargePageVisible);
-  EXPECT_FALSE(sheet.PondingPageVisible);
+  EXPECT_TRUE(ViewForKind(form.ActiveCalcKind).dischargePageVisible);
+  EXPECT_FALSE(ViewForKind(form.ActiveCalcKind).pondingPageVisible);
 }
 
 TEST(RunCalculationTest, RunoffOnlyBuildsTheHydrographWithoutTheBook) {
