@@ -5,10 +5,10 @@ set -euo pipefail
 
 build=(g++ cmake ninja-build pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev)
 check=(qpdf poppler-utils poppler-data fonts-ipafont fonts-ipafont-gothic fonts-ipafont-mincho)
-gui=(qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev)
+gui=(qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n qt6-svg-dev libgl-dev)
 
 case "${1:-test}" in
-  test) wanted=("${build[@]}" "${check[@]}") ;;
+  test) wanted=("${build[@]}" "${check[@]}" "${gui[@]}") ;;
   run) wanted=("${build[@]}" "${check[@]}" "${gui[@]}") ;;
   *) echo "usage: $0 test|run" >&2; exit 2 ;;
 esac
