@@ -59,11 +59,10 @@ std::optional<double> SegmentStorage(const HVcurve& pond, int i, double h, UserI
   return pond.Pond.V[At(i)] + (*area + lowerArea) * depth / 2;
 }
 
-// Whether storages above the last row follow the slope of the top segment; otherwise the pond
-// rises as a vertical wall of the top row's area.
-bool TopSegmentHasSlope(const HVcurve& pond, int n) {
-  const auto& P = pond.Pond;
-  return n >= 2 && P.H[At(n - 1)] > P.H[At(n - 2)] && P.V[At(n - 1)] > P.V[At(n - 2)];
+// Whether the table continues above its last row along the top segment; a single row or a top
+// segment without height continues as a vertical wall of the top row's area instead.
+bool TopSegmentHasHeight(const HVcurve& pond, int n) {
+  return n >= 2 && pond.Pond.H[At(n - 1)] > pond.Pond.H[At(n - 2)];
 }
 
 }  // namespace
@@ -80,7 +79,7 @@ double LevelToStorage(const HVcurve& pond, double h, UserInteraction& ui) {
   if (h <= P.H[0]) return P.V[0];
   if (h == P.H[At(top)]) return P.V[At(top)];
   if (h > P.H[At(top)]) {
-    if (TopSegmentHasSlope(pond, n)) {
+    if (TopSegmentHasHeight(pond, n)) {
       return P.V[At(top)] + (P.V[At(top)] - P.V[At(top - 1)]) * (h - P.H[At(top)]) /
                                 (P.H[At(top)] - P.H[At(top - 1)]);
     }
@@ -100,7 +99,9 @@ double StorageToLevel(const HVcurve& pond, double v, UserInteraction& ui) {
   if (v <= P.V[0]) return P.H[0];
   if (v == P.V[At(top)]) return P.H[At(top)];
   if (v > P.V[At(top)]) {
-    if (TopSegmentHasSlope(pond, n)) {
+    if (TopSegmentHasHeight(pond, n)) {
+      // A top segment whose storage does not rise holds no more water above its top row.
+      if (!(P.V[At(top)] > P.V[At(top - 1)])) return kAboveTableLevel;
       return P.H[At(top)] + (P.H[At(top)] - P.H[At(top - 1)]) * (v - P.V[At(top)]) /
                                 (P.V[At(top)] - P.V[At(top - 1)]);
     }

@@ -33,9 +33,10 @@ double LevelToArea(const HVcurve& pond, double h, UserInteraction& ui);
 double LevelToStorage(const HVcurve& pond, double h, UserInteraction& ui);
 
 /// Level (m) of storage `v` (m³), the inverse of LevelToStorage within 0.0002 m: H[0] at or
-/// below V[0]; extrapolated above the last row as LevelToStorage is. A level sought inside the
-/// table whose bracketing scan leaves the table gives kAboveTableLevel (with the area lookup's
-/// message).
+/// below V[0]; extrapolated above the last row as LevelToStorage is. No level holds a storage
+/// above the last row when the top segment's storage does not rise: that gives kAboveTableLevel
+/// without a message. A level sought inside the table whose bracketing scan leaves the table
+/// gives kAboveTableLevel as well (with the area lookup's message).
 double StorageToLevel(const HVcurve& pond, double v, UserInteraction& ui);
 
 /// The lookups by mode number: 1 LevelToStorage, 2 StorageToLevel, 3 LevelToArea; any other

@@ -63,6 +63,8 @@ int ReadPondTable(TRenzoku& calc, DesignForm& form, UserInteraction& ui) {
     if (i > 0 && level < previousLevel) {
       return Refuse("標高データが不正です。\r\r訂正して下さい。", ui);
     }
+    // A negative area would make the storage fall as the level rises.
+    if (*area < 0) return Refuse("面積データが不正です。\r\r訂正して下さい。", ui);
     double depth = level - previousLevel;
     double storage = 0;
     if (typed) {

@@ -147,6 +147,24 @@ TEST(PondLookupTest, SingleRowsAndFlatSegmentsBehaveAsVerticalWalls) {
   EXPECT_TRUE(ui.Entries().empty());
 }
 
+TEST(PondLookupTest, NoLevelHoldsMoreThanATopSegmentWhoseStorageDoesNotRise) {
+  // The top segment rises 1 m without gaining storage: above it the storage stays at the top
+  // row's, and a larger storage has no level but is reported as above the table, silently.
+  RecordingInteraction ui;
+  for (double topArea : {0.0, 50.0}) {
+    TRenzoku flat = Pond({{24.0, 79.0, 0.0}, {26.0, 79.0, 158.0}, {27.0, topArea, 158.0}});
+    EXPECT_EQ(LevelToStorage(flat, 28.0, ui), 158.0);
+    EXPECT_EQ(StorageToLevel(flat, 158.5, ui), kAboveTableLevel);
+    EXPECT_EQ(StorageToLevel(flat, 158.0, ui), 27.0);
+    EXPECT_NEAR(StorageToLevel(flat, 79.0, ui), 25.0, kLevelTolerance);
+  }
+  // A top segment that gains storage keeps extrapolating along its slope.
+  TRenzoku rising = Pond({{24.0, 79.0, 0.0}, {26.0, 0.0, 79.0}});
+  EXPECT_DOUBLE_EQ(StorageToLevel(rising, 118.5, ui), 27.0);
+  EXPECT_DOUBLE_EQ(LevelToStorage(rising, 27.0, ui), 118.5);
+  EXPECT_TRUE(ui.Entries().empty());
+}
+
 TEST(PondLookupTest, LookupsAllocateNothing) {
   TRenzoku calc = StartupPond();
   RecordingInteraction ui;

@@ -132,7 +132,7 @@ TEST(ReadPondTableTest, RefusesMissingValuesWithTheirMessages) {
   EXPECT_EQ(read.messages, std::vector<std::string>{"標高に対応する容量データが有りません。"});
 }
 
-TEST(ReadPondTableTest, RefusesFallingElevationsAndTypedStoragesButAllowsEqualOnes) {
+TEST(ReadPondTableTest, RefusesFallingElevationsNegativeAreasAndFallingTypedStorages) {
   DesignForm falling = FormWithRows({"24,79", "26,80", "25.9,90"});
   PondRead read = Read(falling);
   EXPECT_EQ(read.flag, 1);
@@ -143,6 +143,22 @@ TEST(ReadPondTableTest, RefusesFallingElevationsAndTypedStoragesButAllowsEqualOn
   EXPECT_EQ(read.flag, 1);
   EXPECT_EQ(read.messages,
             std::vector<std::string>{"貯水量データが不正です。\r\r訂正して下さい。"});
+
+  // A negative area is refused in any row, the first included; each row is checked for its
+  // elevation first, then for its area, then for its typed storage.
+  const std::string badArea = "面積データが不正です。\r\r訂正して下さい。";
+  for (auto rows : {std::initializer_list<const char*>{"24,-1,0", "25,80,100"},
+                    std::initializer_list<const char*>{"24,79,0", "25,-80,90"}}) {
+    DesignForm negative = FormWithRows(rows, 1);
+    read = Read(negative);
+    EXPECT_EQ(read.flag, 1);
+    EXPECT_EQ(read.messages, std::vector<std::string>{badArea});
+  }
+  DesignForm fallingAndNegative = FormWithRows({"24,79", "23,-80"});
+  EXPECT_EQ(Read(fallingAndNegative).messages,
+            std::vector<std::string>{"標高データが不正です。\r\r訂正して下さい。"});
+  DesignForm computedNegative = FormWithRows({"24,79", "25,-80"});
+  EXPECT_EQ(Read(computedNegative).messages, std::vector<std::string>{badArea});
 
   // Equal neighbours are allowed, and the first row is not compared with the initial storage.
   DesignForm equal = FormWithRows({"24,79,0", "24,80,0", "25,90,100", "26,90,100"}, 1);

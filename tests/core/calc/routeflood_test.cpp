@@ -240,6 +240,13 @@ TEST(RouteFloodTest, StopsWhenTheLevelLeavesThePondTable) {
   r = Route(wall, ui);
   EXPECT_EQ(r.outcome, kRoutingCompleted);
   EXPECT_EQ(r.maxima.MaxLevel, 24.0);
+
+  // A top segment that gains no storage holds nothing above its top row.
+  TRenzoku capped = StartupCalc();
+  testing_support::SetPond(capped, {{24.0, 79.0, 0.0}, {26.0, 79.0, 158.0}, {40.0, 0.0, 158.0}});
+  r = Route(capped, ui);
+  EXPECT_EQ(r.outcome, kRoutingBeyondPondTable);
+  EXPECT_TRUE(ui.Entries().empty());
 }
 
 TEST(RouteFloodTest, StorageThatCannotBeTurnedIntoALevelStopsTheRunInAnyBlock) {

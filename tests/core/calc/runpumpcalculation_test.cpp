@@ -138,6 +138,23 @@ TEST(RunPumpCalculationTest, StorageThatCannotBeTurnedIntoALevelCountsAsOverflow
   EXPECT_TRUE(study.study.sizes.empty());
 }
 
+TEST(RunPumpCalculationTest, APondWhoseTopGainsNoStorageOverflowsInsteadOfHoldingAnyVolume) {
+  // The top row has no area and the same storage as the row below: nothing more fits above it.
+  TRenzoku calc = PumpCalc(1, 0.5);
+  testing_support::SetPond(calc, {{24.0, 79.0, 0.0}, {26.0, 79.0, 158.0}, {48.32, 0.0, 158.0}});
+  RecordingInteraction ui;
+  PumpCalculation tracking = RunPumpCalculation(calc, ui);
+  EXPECT_EQ(tracking.outcome, kRoutingBeyondPondTable);
+  EXPECT_LT(tracking.tracking.rows.size(), 10u);
+
+  calc.CalcKind = 2;
+  calc.Pump.MinCapacity = calc.Pump.MaxCapacity = 0.5;
+  PumpCalculation study = RunPumpCalculation(calc, ui);
+  EXPECT_EQ(study.study.sizeCount, 1);
+  EXPECT_TRUE(study.study.sizes.empty());
+  EXPECT_TRUE(ui.Entries().empty());
+}
+
 TEST(RunPumpCalculationTest, OtherKindsAndEmptyPondsComputeNothing) {
   RecordingInteraction ui;
   TRenzoku natural = PumpCalc(0);
