@@ -21,7 +21,8 @@ void WriteContents(const TRenzoku& calc, const DesignForm& form, TextList& conte
          {"", "Ⅰ.設計条件", "", "  -1.設計条件         ・・・P1", "",
           "  -2.設計条件(図)     ・・・P2", "", "", "Ⅱ.流出ﾊｲﾄﾞﾛｸﾞﾗﾌ", "",
           "  -1.ﾊｲﾄﾞﾛｸﾞﾗﾌ計算    ・・・P3", "", "  -2.ﾊｲﾄﾞﾛｸﾞﾗﾌ(図)    ・・・P4", "", ""});
-  if (calc.CalcKind == 0) {
+  // Water-level tracking has the two-chart page Ⅲ-2 as natural drainage has.
+  if (calc.CalcKind == 0 || calc.CalcKind == 1) {
     Append(contents, {"Ⅲ.調節池計算", "", "  -1.調節池計算       ・・・P5", "",
                       "  -2.調節池計算(図)   ・・・P6", "", "", "Ⅳ.資　料         　　・・・P7"});
   } else {

@@ -13,7 +13,13 @@ namespace {
 
 constexpr int kFirstDataRow = 2;
 
-void FillTracking(const TRenzoku& calc, const PumpTracking& run, ResultSheet& sheet) {
+void FillTracking(const TRenzoku& calc, const PumpTracking& run, const DesignForm& form,
+                  ResultSheet& sheet) {
+  // "ｶﾗｰ" leaves the series colours as they are.
+  if (Monochrome(form)) {
+    BlackenChartSeries(sheet.DischargeChart);
+    BlackenChartSeries(sheet.LevelChart);
+  }
   ClearChartSeries(sheet.DischargeChart);
   ClearChartSeries(sheet.LevelChart);
   SetAxisRange(sheet.DischargeChart.bottom, 0, calc.Time.CalcDuration);
@@ -93,7 +99,7 @@ void FillPumpCalculation(const TRenzoku& calc, const PumpCalculation& pump,
   sheet.SummaryList = {"計算中止"};
   if (pump.outcome == kRoutingNotStarted) return;
   if (pump.kind == 1) {
-    FillTracking(calc, pump.tracking, sheet);
+    FillTracking(calc, pump.tracking, form, sheet);
     if (pump.outcome != kRoutingCompleted) return;
     CompleteTracking(calc, pump.tracking, sheet);
   } else {

@@ -48,10 +48,17 @@ TEST(CalculationBookTextTest, ContentsFollowTheDesignNameSourceAndKind) {
   form.DesignName = "池A";
   form.ChooseIntensitySource(1);
   form.SelectOutletPage(1);
-  form.ChoosePumpCalcKind(1);
+  form.ChoosePumpCalcKind(0);
   book = Book(form);
   EXPECT_EQ(book.ContentsList.front(), "件　名：池A");
   EXPECT_EQ(book.ContentsList[5], "");  // no return period for a constant rain
+  // Water-level tracking has its chart page as natural drainage has.
+  EXPECT_EQ(After(book.ContentsList, "Ⅲ.調節池計算", 8),
+            (std::vector<std::string>{"", "  -1.調節池計算       ・・・P5", "",
+                                      "  -2.調節池計算(図)   ・・・P6", "", "",
+                                      "Ⅳ.資　料         　　・・・P7", ""}));
+  form.ChoosePumpCalcKind(1);  // the pump study
+  book = Book(form);
   EXPECT_EQ(After(book.ContentsList, "Ⅲ.調節池計算", 5),
             (std::vector<std::string>{"", "  -1.湛水計算         ・・・P5", "", "",
                                       "Ⅳ.資　料         　　・・・P6"}));

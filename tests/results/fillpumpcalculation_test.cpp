@@ -80,6 +80,14 @@ TEST(FillPumpCalculationTest, TrackingChartsLabelTheirPointsWithTheTime) {
   EXPECT_NEAR(sheet.LevelChart.series[series::kLevelPeak].points[0].x, 1446.6666666666667, 1e-9);
   EXPECT_TRUE(sheet.LevelChart.series[series::kLevelCrest].points.empty());
   EXPECT_EQ(discharge.bottom.maximum, 2000.0);
+
+  // "白黒" blackens every series of both charts.
+  DesignForm monochrome;
+  monochrome.OutputColour = 1;
+  FillPumpCalculation(calc, RunPumpCalculation(calc, ui), monochrome, sheet);
+  for (const Chart* chart : {&sheet.DischargeChart, &sheet.LevelChart}) {
+    for (const ChartSeries& series : chart->series) EXPECT_EQ(series.colour, ChartColour::Black());
+  }
 }
 
 TEST(FillPumpCalculationTest, TrackingOverflowKeepsBothListsAtTheStopText) {
