@@ -172,3 +172,9 @@ std::string TPDFContents::GetBody() const {
   body += "\nendstream\r\n";
   return body;
 }
+
+void TPDFContents::FillRectangle(float X1, float Y1, float X2, float Y2) {
+  AppendColor(FillColor, " rg \r");
+  AppendPoint(X1, Y1, " ");
+  AppendPoint(X2 - X1, Y2 - Y1, " re\rf\r");
+}

@@ -58,6 +58,8 @@ class TPDFContents : public TPDFObject {
   /// A stroked rectangle with corners (X1, Y1) and (X2, Y2); with `Clip` it also becomes the
   /// clipping path, saving the graphics state first unless a clip already saved it.
   void Rectangle(bool Clip, float X1, float Y1, float X2, float Y2);
+  /// A rectangle with corners (X1, Y1) and (X2, Y2) filled with FillColor, without an outline.
+  void FillRectangle(float X1, float Y1, float X2, float Y2);
   /// Dash pattern: "[On Off]Phase d", an entry left out when it is 0; (0, 0, 0) is solid.
   void SetDash(std::uint8_t On, std::uint8_t Off, std::uint8_t Phase);
   /// Ends the clipping of Rectangle(true, …) by restoring the saved state, if one is saved.

@@ -2,6 +2,8 @@
 
 #include <optional>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "core/design/textfile.h"
 #include "core/text/cp932.h"
@@ -65,13 +67,28 @@ void DrawRoutingTablePage(PdfReportPages& pages, const ResultSheet& sheet, int c
   }
 }
 
+// The contents list as the contents page shows it. The list names the printed book's pages; the
+// pump study's PDF book also has its ponding chart page, as page 6, so the tables move to 7.
+std::vector<std::string> ContentsPageLines(const ResultSheet& sheet, int calcKind) {
+  std::vector<std::string> lines = sheet.ContentsList;
+  if (calcKind != 2) return lines;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i] == "  -1.湛水計算         ・・・P5" && i + 1 < lines.size() && lines[i + 1].empty()) {
+      lines[i + 1] = "  -2.湛水計算(図)   ・・・P6";
+    } else if (lines[i] == "Ⅳ.資　料         　　・・・P6") {
+      lines[i] = "Ⅳ.資　料         　　・・・P7";
+    }
+  }
+  return lines;
+}
+
 // Every page in the report's order. The contents page has no title; its heading stands centred
 // in the title band.
 void DrawPages(PdfReportPages& pages, const ResultSheet& sheet, int calcKind) {
   pages.StartPage();
   pages.DrawFrame();
   pages.DrawText(240, 15, "目　　次", kTitleSize);
-  pages.DrawLines(140, 60, sheet.ContentsList, 12);
+  pages.DrawLines(140, 60, ContentsPageLines(sheet, calcKind), 12);
 
   BeginPage(pages, "Ⅰ-1.設計条件");
   // The stage table first, so that it stays beside the start of the list when a long list

@@ -25,10 +25,18 @@ constexpr float kFooterSize = 10;
 constexpr float kFooterBaseline = kFrameBottom - kFooterSize - 2;
 
 constexpr std::uint8_t kReportFont = 6;  // MS Mincho
+constexpr float kMinchoAscent = 0.872f;   // above the baseline, in ems (its descriptor's 872)
 constexpr float kMinchoDescent = 0.143f;  // below the baseline, in ems (its descriptor's 143)
 constexpr TPDFColor kBlack = 0;
+constexpr TPDFColor kWhite = 0xFFFFFF;
 constexpr float kChartTextSize = 8;
 constexpr int kGridDivisions = 10;
+// A list shrinks to fit its page down to this size; a longer one continues on further pages,
+// whose lines start below the title rule with room for their ascenders.
+constexpr float kSmallestListSize = 7;
+constexpr float kContinuedListTop = 40;
+// Room kept between a text and the rules or edges around it.
+constexpr float kTextClearance = 1;
 
 constexpr float PageX(float layoutX) { return layoutX + kFrameLeft; }
 constexpr float PageY(float layoutY) { return kFrameTop - layoutY; }
@@ -75,6 +83,27 @@ std::string GridLabel(double value) {
   return FormatNumber(value < 100 ? "#,0.00" : "#,0", value);
 }
 
+// `size` lowered to a tenth of a point, so that a size computed to fit is never rounded up.
+float TenthsBelow(float size) { return std::floor(size * 10) / 10; }
+
+// The largest size up to `size` at which a text `width` points wide at `size` takes at most
+// `room` points.
+float SizeToFit(float size, float width, float room) {
+  return width <= room ? size : TenthsBelow(size * room / width);
+}
+
+// The largest size up to `size` (and not below kSmallestListSize) at which `count` lines from
+// `firstBaseline` on, size + 2 apart, keep their descenders above the frame's bottom edge.
+float ListSizeToFit(float firstBaseline, std::size_t count, float size) {
+  if (count <= 1) return size;
+  const auto gaps = static_cast<float>(count - 1);
+  const float fitting = (firstBaseline - kFrameBottom - 2 * gaps) / (gaps + kMinchoDescent);
+  return std::clamp(TenthsBelow(fitting), kSmallestListSize, size);
+}
+
+// `value` moved into [low, high]; to `low` when the range is too narrow to hold it.
+float Inward(float value, float low, float high) { return std::max(low, std::min(value, high)); }
+
 float ColumnWidth(const StringGrid& table, int column) {
   const auto index = static_cast<std::size_t>(column);
   return index < table.ColWidths.size() ? static_cast<float>(table.ColWidths[index]) : 0.0f;
@@ -120,16 +149,19 @@ void PdfReportPages::DrawText(float x, float y, std::string_view text, float siz
 
 void PdfReportPages::DrawLines(float x, float y, const std::vector<std::string>& lines,
                                float size) {
-  // A line fits while its descenders stay inside the frame; the rest of a list that runs
-  // further continues on a page of its own instead of falling off the sheet.
+  // A list keeps to its page by drawing smaller, so that the pages after it keep their numbers;
+  // only a list too long even at the smallest size continues on pages of its own.
+  size = ListSizeToFit(PageY(y), lines.size(), size);
   const float lowestBaseline = kFrameBottom + size * kMinchoDescent;
+  float top = PageY(y);
   int lineOnPage = 0;
   for (const std::string& line : lines) {
-    float baseline = PageY(y) - static_cast<float>(lineOnPage) * (size + 2);
+    float baseline = top - static_cast<float>(lineOnPage) * (size + 2);
     if (baseline < lowestBaseline && lineOnPage > 0) {
       ContinuationPage();
       lineOnPage = 0;
-      baseline = PageY(y);
+      top = PageY(std::max(y, kContinuedListTop));
+      baseline = top;
     }
     TPDFContents& canvas = Canvas();  // a continuation page has a canvas of its own
     canvas.FontSize = size;
@@ -221,8 +253,12 @@ void PdfReportPages::DrawTablePage(float left, float top, std::string_view capti
   canvas.TextOut(Sjis(caption), left, top + 3);
 
   // Cells are centred in their columns, column by column; `line` counts the page's rows from 1.
+  // A text wider than its column is drawn smaller, so that it stays between the column's rules.
   auto drawCell = [&](float centre, int column, int row, int line) {
     const std::string text = Sjis(table.Cell(column, row));
+    canvas.FontSize = size;
+    const float room = ColumnWidth(table, column) - 2 * kTextClearance;
+    canvas.FontSize = SizeToFit(size, canvas.TextWidth(text), room);
     canvas.TextOut(text, centre - canvas.TextWidth(text) / 2,
                    top - rowHeight * static_cast<float>(line) + 3);
   };
@@ -272,50 +308,95 @@ void PdfReportPages::DrawChart(const Chart& chart, float left, float top, float 
   centredText(Sjis(chart.bottom.title), boxCentre, boxBottom - 20);
   canvas.TextOut(Sjis(chart.left.title), boxRight + 2, (boxBottom + boxTop) / 2);
   canvas.StrokeColor = kBlack;
-  canvas.Rectangle(false, boxLeft, boxTop, boxRight, boxBottom);
+  const bool scalable = xRange.Scalable() && yRange.Scalable();
+  const bool hasLineSeries = std::any_of(chart.series.begin(), chart.series.end(), IsLineSeries);
+  if (!scalable) {
+    canvas.Rectangle(false, boxLeft, boxTop, boxRight, boxBottom);
+    canvas.RestoreClip();
+    return;
+  }
 
-  if (xRange.Scalable() && yRange.Scalable()) {
+  // The grid and its values first, so that the series and their labels lie over the grid and
+  // no grid line crosses a label's digits.
+  if (hasLineSeries) {
     canvas.LineWidth = 0.2f;
-    bool hasLineSeries = false;
-    for (const ChartSeries& series : chart.series) {
-      if (!IsLineSeries(series)) continue;
-      hasLineSeries = true;
-      if (series.points.size() < 2) continue;
-      canvas.StrokeColor = PdfColour(series.colour);
-      auto label = [&](const ChartPoint& point, float x, float y) {
-        if (series.marksVisible) centredText(Sjis(point.label), x, y + 2);
-      };
-      float lastX = pageX(series.points[0].x);
-      float lastY = pageY(series.points[0].y);
-      label(series.points[0], lastX, lastY);
-      for (std::size_t i = 1; i < series.points.size(); ++i) {
-        const float x = pageX(series.points[i].x);
-        const float y = pageY(series.points[i].y);
-        canvas.Line(lastX, lastY, x, y);
-        label(series.points[i], x, y);
-        lastX = x;
-        lastY = y;
-      }
+    canvas.SetDash(3, 0, 0);
+    canvas.StrokeColor = kBlack;
+    // Neighbouring values keep a gap of at least four clearances between them.
+    const float spacing = width / kGridDivisions - 4 * kTextClearance;
+    const float leftMargin = boxLeft - 2 - kFrameLeft - kTextClearance;
+    for (int k = 1; k < kGridDivisions; ++k) {
+      const double value = xRange.minimum + k * xRange.Span() / kGridDivisions;
+      const float x = pageX(value);
+      canvas.Line(x, boxBottom, x, boxTop);
+      const std::string text = GridLabel(value);
+      canvas.FontSize = kChartTextSize;
+      canvas.FontSize = SizeToFit(kChartTextSize, canvas.TextWidth(text), spacing);
+      centredText(text, x, boxBottom - 8);
     }
+    for (int k = 1; k < kGridDivisions; ++k) {
+      const double value = yRange.minimum + k * yRange.Span() / kGridDivisions;
+      const float y = pageY(value);
+      canvas.Line(boxLeft, y, boxRight, y);
+      const std::string text = GridLabel(value);
+      canvas.FontSize = kChartTextSize;
+      canvas.FontSize = SizeToFit(kChartTextSize, canvas.TextWidth(text), leftMargin);
+      canvas.TextOut(text, boxLeft - canvas.TextWidth(text) - 2, y + 2);
+    }
+    canvas.SetDash(0, 0, 0);
+    canvas.FontSize = kChartTextSize;
+  }
 
-    if (hasLineSeries) {
-      // The grid is drawn over the series; each line stands at the value its label shows.
-      canvas.SetDash(3, 0, 0);
-      canvas.StrokeColor = kBlack;
-      for (int k = 1; k < kGridDivisions; ++k) {
-        const double value = xRange.minimum + k * xRange.Span() / kGridDivisions;
-        const float x = pageX(value);
-        canvas.Line(x, boxBottom, x, boxTop);
-        centredText(GridLabel(value), x, boxBottom - 8);
-      }
-      for (int k = 1; k < kGridDivisions; ++k) {
-        const double value = yRange.minimum + k * yRange.Span() / kGridDivisions;
-        const float y = pageY(value);
-        canvas.Line(boxLeft, y, boxRight, y);
-        const std::string text = GridLabel(value);
-        canvas.TextOut(text, boxLeft - canvas.TextWidth(text) - 2, y + 2);
-      }
-      canvas.SetDash(0, 0, 0);
+  // The box, which also clips the series: a line beyond the axis ranges ends at the box.
+  canvas.LineWidth = 0.75f;
+  canvas.StrokeColor = kBlack;
+  canvas.Rectangle(true, boxLeft, boxTop, boxRight, boxBottom);
+
+  // A level marker (a two-point horizontal series with marks) whose level lies outside the
+  // level axis marks nothing on this chart.
+  auto shown = [&](const ChartSeries& series) {
+    if (!IsLineSeries(series) || series.points.size() < 2) return false;
+    const bool marker = series.marksVisible && series.points.size() == 2 &&
+                        series.points[0].y == series.points[1].y;
+    const double level = series.points[0].y;
+    return !marker || (level >= yRange.minimum && level <= yRange.maximum);
+  };
+  canvas.LineWidth = 0.2f;
+  for (const ChartSeries& series : chart.series) {
+    if (!shown(series)) continue;
+    canvas.StrokeColor = PdfColour(series.colour);
+    float lastX = pageX(series.points[0].x);
+    float lastY = pageY(series.points[0].y);
+    for (std::size_t i = 1; i < series.points.size(); ++i) {
+      const float x = pageX(series.points[i].x);
+      const float y = pageY(series.points[i].y);
+      canvas.Line(lastX, lastY, x, y);
+      lastX = x;
+      lastY = y;
+    }
+  }
+
+  // Point labels last, each on a white ground that is moved inward where it would cross the box.
+  // Below the text the ground stops short of the line that a label stands 2 points above.
+  const float above = kChartTextSize * kMinchoAscent + kTextClearance;
+  const float below = kChartTextSize * kMinchoDescent + kTextClearance / 2;
+  for (const ChartSeries& series : chart.series) {
+    if (!shown(series) || !series.marksVisible) continue;
+    for (const ChartPoint& point : series.points) {
+      if (point.label.find_first_not_of(' ') == std::string::npos) continue;
+      const std::string text = Sjis(point.label);
+      const float textWidth = canvas.TextWidth(text);
+      const float groundWidth = textWidth + 2 * kTextClearance;
+      const float groundLeft =
+          Inward(pageX(point.x) - textWidth / 2 - kTextClearance, boxLeft + kTextClearance,
+                 boxRight - kTextClearance - groundWidth);
+      const float groundBottom = Inward(pageY(point.y) + 2 - below, boxBottom + kTextClearance,
+                                        boxTop - kTextClearance - above - below);
+      canvas.FillColor = kWhite;
+      canvas.FillRectangle(groundLeft, groundBottom, groundLeft + groundWidth,
+                           groundBottom + below + above);
+      canvas.FillColor = kBlack;
+      canvas.TextOut(text, groundLeft + kTextClearance, groundBottom + below);
     }
   }
   canvas.RestoreClip();

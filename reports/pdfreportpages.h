@@ -32,8 +32,10 @@ class PdfReportPages {
   void DrawTitle(std::string_view text, float size);
   /// One text at layout (x, y).
   void DrawText(float x, float y, std::string_view text, float size);
-  /// The lines of a list from layout (x, y) downwards, `size` + 2 points apart. Lines that
-  /// would reach below the frame continue from layout (x, y) on pages titled "前ページつづき".
+  /// The lines of a list from layout (x, y) downwards, `size` + 2 points apart. A list that
+  /// would reach below the frame is drawn smaller, size and leading together, just enough to
+  /// fit (to a tenth of a point, never below 7); only a list that does not fit even at 7 points
+  /// continues on pages titled "前ページつづき", from layout y 40 on.
   void DrawLines(float x, float y, const std::vector<std::string>& lines, float size);
   /// "Page: " and PageNumber − 1 centred under the frame, when that number is at least 1.
   void DrawFooter();
@@ -42,16 +44,19 @@ class PdfReportPages {
 
   /// A result table as a ruled table with its top-left corner at layout (x, y): the caption
   /// above it, `headerRows` header rows repeated on every page, and at most `rowsPerPage` rows
-  /// (headers included) a page. The table's column widths and row height are taken as points.
+  /// (headers included) a page. The table's column widths and row height are taken as points;
+  /// a cell text wider than its column is drawn at the largest size that keeps it inside.
   /// When the data rows do not fit, continuation pages titled "前ページつづき" follow in place;
   /// the rules of every page span the same number of rows.
   void DrawTable(float x, float y, std::string_view caption, const StringGrid& table, float size,
                  int headerRows, int rowsPerPage);
 
-  /// A chart in the box whose top-left corner is layout (left, top): the box, the title
-  /// above it, the bottom-axis title below it and the left-axis title to its right, every line
-  /// series as a polyline in its colour with its point labels when its marks are shown, and a
-  /// dashed grid of nine lines each way with the axis values beside it. An automatic axis
+  /// A chart in the box whose top-left corner is layout (left, top): the title above the box,
+  /// the bottom-axis title below it and the left-axis title to its right; a dashed grid of
+  /// nine lines each way with the axis values beside it; then every line series as a polyline
+  /// in its colour, clipped to the box; last the point labels of series whose marks are shown,
+  /// each on a white ground inside the box. A level marker whose level lies outside the level
+  /// axis is left out. An automatic axis
   /// spans the chart's data. An axis whose range is empty or not finite cannot be scaled: the
   /// box and the titles are drawn, the series and the grid are not.
   void DrawChart(const Chart& chart, float left, float top, float width, float height);

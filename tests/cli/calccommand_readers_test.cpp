@@ -105,6 +105,12 @@ void CheckReport(const fs::path& dir, const fs::path& design, int calcKind,
        {&sheet.ContentsList, &sheet.ConditionsList, &sheet.HyetographText, &sheet.RoutingText}) {
     expected.insert(expected.end(), list->begin(), list->end());
   }
+  if (calcKind == 2) {
+    // The pump study's book also lists its ponding chart page, so the tables start on page 7.
+    std::replace(expected.begin(), expected.end(), std::string("Ⅳ.資　料         　　・・・P6"),
+                 std::string("Ⅳ.資　料         　　・・・P7"));
+    expected.push_back("  -2.湛水計算(図)   ・・・P6");
+  }
   for (const std::string& line : expected) {
     EXPECT_NE(compact.find(Comparable(line)), std::string::npos) << "[" << line << "]";
   }

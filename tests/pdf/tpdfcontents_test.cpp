@@ -114,6 +114,11 @@ TEST_F(TPDFContentsTest, LinesRectanglesClipsAndDashesWriteTheirOperators) {
   EXPECT_FALSE(canvas().ClipSaved);
 
   canvas().Data.clear();
+  canvas().FillColor = 0xFFFFFF;
+  canvas().FillRectangle(100, 200, 140.5f, 210);
+  EXPECT_EQ(canvas().Data, CrLines({"1 1 1 rg ", "100 200 40.5 10 re", "f"}));
+
+  canvas().Data.clear();
   canvas().SetDash(3, 0, 0);
   canvas().SetDash(3, 2, 1);
   canvas().SetDash(0, 0, 0);

@@ -210,3 +210,37 @@ TEST(PdfReportTest, AFileThatCannotBeWrittenShowsWhyAndLeavesNothing) {
                             {"「\xE2\x82\xA9」には Shift-JIS で書けない文字があるため、書き出せません。"}));
   EXPECT_TRUE(Files(dir).empty());
 }
+
+TEST(PdfReportTest, ThePumpStudysContentsPageListsItsChartPage) {
+  ResultSheet sheet = SampleSheet();
+  sheet.ContentsList = {"Ⅲ.調節池計算", "", "  -1.湛水計算         ・・・P5", "", "",
+                        "Ⅳ.資　料         　　・・・P6", "", "  -1.[表1]降雨強度一覧表"};
+  // The chart page's line takes the place of the empty line after "-1", and the tables move on
+  // to page 7 in their own place; empty lines draw nothing.
+  const PageDrawing study = Report(sheet, 2)[0];
+  EXPECT_EQ(study.Texts(), std::vector<std::string>({"目　　次", "Ⅲ.調節池計算",
+                                                     "  -1.湛水計算         ・・・P5",
+                                                     "  -2.湛水計算(図)   ・・・P6",
+                                                     "Ⅳ.資　料         　　・・・P7",
+                                                     "  -1.[表1]降雨強度一覧表"}));
+  const double first = study.Find("  -1.湛水計算         ・・・P5")->y;
+  EXPECT_EQ(study.Find("  -2.湛水計算(図)   ・・・P6")->y, first - 14);
+  EXPECT_EQ(study.Find("Ⅳ.資　料         　　・・・P7")->y, first - 3 * 14);
+  // Every other kind draws the list as it stands.
+  EXPECT_NE(Report(sheet, 1)[0].Find("Ⅳ.資　料         　　・・・P6"), nullptr);
+  EXPECT_EQ(Report(sheet, 1)[0].Find("  -2.湛水計算(図)   ・・・P6"), nullptr);
+}
+
+TEST(PdfReportTest, ALongConditionsListKeepsEveryPageNumber) {
+  // A two-stage design with computed storage lists about 73 conditions; they stay on page Ⅰ-1.
+  ResultSheet sheet = SampleSheet();
+  const std::vector<std::string> usual = Titles(Report(sheet, 0));
+  sheet.ConditionsList.resize(73, "  HH(ｵﾘﾌｨｽ標高)     =28.000m");
+  const std::vector<PageDrawing> pages = Report(sheet, 0);
+  EXPECT_EQ(Titles(pages), usual);
+  EXPECT_NE(pages[1].Find("Ⅰ-1.設計条件"), nullptr);
+  for (const pdfdrawing::ShownText& text : pages[1].texts) {
+    if (text.text.rfind("Page: ", 0) == 0) continue;
+    EXPECT_GT(text.y - text.size * 0.143, 28 - 0.01) << text.text;
+  }
+}

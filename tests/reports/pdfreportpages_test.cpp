@@ -275,10 +275,12 @@ TEST_F(PdfReportPagesTest, ChartGridStandsAtTenthsOfTheRangesWithGroupedLabels) 
   EXPECT_EQ(page.Find("水位（ｍ）")->x, 487);
   EXPECT_EQ(page.Find("水位（ｍ）")->y, 617);
 
-  // Nine dashed lines each way, black and 0.2 wide, across the box, drawn after the series.
+  // Nine dashed lines each way, black and 0.2 wide, across the box, drawn before the box and
+  // the series, so that no grid line crosses what the series show.
   const std::vector<const Segment*> grid = Dashed(page);
   ASSERT_EQ(grid.size(), 18u);
-  const Segment& curve = page.segments[page.segments.size() - 19];
+  EXPECT_LT(grid.back()->order, page.segments[page.segments.size() - 4].order);
+  const Segment& curve = page.segments.back();
   EXPECT_EQ(curve.colour, "1 0 0");
   EXPECT_EQ(std::vector<double>({curve.x1, curve.y1, curve.x2, curve.y2}),
             std::vector<double>({85, 517, 485, 717}));
@@ -359,8 +361,8 @@ TEST_F(PdfReportPagesTest, SeriesDrawTheirLabelsOnlyWhenTheirMarksShow) {
   EXPECT_NEAR(first->x, 285 - MinchoWidth(0, 4, 8) / 2, kWrittenPrecision);
   EXPECT_EQ(first->y, 679);
   EXPECT_NEAR(second->x, 289 - MinchoWidth(0, 9, 8) / 2, kWrittenPrecision);
-  EXPECT_LT(first->order, blue[0]->order);
-  EXPECT_GT(second->order, blue[0]->order);
+  // Labels come after every line, so that no line crosses them.
+  EXPECT_GT(first->order, page.segments.back().order);
 }
 
 TEST_F(PdfReportPagesTest, ChartsThatCannotBeScaledKeepTheirBoxAndTitlesOnly) {
@@ -405,7 +407,7 @@ TEST_F(PdfReportPagesTest, AnAutomaticAxisSpansTheChartsData) {
   EXPECT_EQ(page.TextAt(469)->text, "0.20");
   EXPECT_NE(page.Find("24.90"), nullptr);
   ASSERT_GE(page.segments.size(), 4u);
-  const Segment& first = page.segments[3];  // after the box: (0, 25) → (1, 24.5)
+  const Segment& first = page.segments[21];  // after grid and box: (0, 25) → (1, 24.5)
   EXPECT_EQ(std::vector<double>({first.x1, first.y1, first.x2, first.y2}),
             std::vector<double>({85, 677, 290, 577}));
 }
@@ -421,9 +423,9 @@ TEST_F(PdfReportPagesTest, TextsWithoutAShiftJisFormAreRemembered) {
   EXPECT_EQ(page.texts[0].y, 777);
 }
 
-TEST_F(PdfReportPagesTest, ListsThatWouldLeaveTheFrameContinueOnTheNextPage) {
+TEST_F(PdfReportPagesTest, ListsShrinkToKeepToTheirPageAndContinueOnlyBelowTheSmallestSize) {
   // At size 10 from layout y 25 the baselines are 792, 780, …: 64 lines end at 36, inside the
-  // frame; a 65th at 24 would cross its bottom edge (28).
+  // frame (28). 66 lines shrink size and leading together to 9.7 and 11.7 points.
   std::vector<std::string> lines;
   for (int i = 1; i <= 64; ++i) lines.push_back("line " + std::to_string(i));
   pages.DrawLines(20, 25, lines, 10);
@@ -431,14 +433,122 @@ TEST_F(PdfReportPagesTest, ListsThatWouldLeaveTheFrameContinueOnTheNextPage) {
   lines.push_back("line 65");
   lines.push_back("line 66");
   pages.DrawLines(20, 25, lines, 10);
+  pages.NextPage();
+  // 100 lines would need less than 7 points: 85 of them fit at 7, the rest continue on a page
+  // of their own, starting clear of its title rule.
+  for (int i = 67; i <= 100; ++i) lines.push_back("line " + std::to_string(i));
+  pages.DrawLines(20, 25, lines, 10);
   const std::vector<PageDrawing> drawn = Finish();
-  ASSERT_EQ(drawn.size(), 3u);
+  ASSERT_EQ(drawn.size(), 4u);
   EXPECT_EQ(drawn[0].texts.back().text, "line 64");
   EXPECT_EQ(drawn[0].texts.back().y, 36);
-  EXPECT_EQ(drawn[1].texts.size(), 64u + 1);  // and its footer
-  ASSERT_EQ(drawn[2].Texts(),
-            std::vector<std::string>({"前ページつづき", "line 65", "line 66", "Page: 2"}));
-  EXPECT_EQ(drawn[2].texts[1].y, 792);
-  EXPECT_EQ(drawn[2].texts[1].size, 10);
-  EXPECT_EQ(drawn[2].texts[2].y, 780);
+  EXPECT_EQ(drawn[0].texts.back().size, 10);
+
+  ASSERT_EQ(drawn[1].texts.size(), 66u + 1);  // and its footer
+  EXPECT_EQ(drawn[1].texts[65].text, "line 66");
+  EXPECT_EQ(drawn[1].texts[65].size, 9.7);
+  EXPECT_NEAR(drawn[1].texts[65].y, 792 - 65 * 11.7, kWrittenPrecision);
+  EXPECT_GE(drawn[1].texts[65].y - 9.7 * 0.143, 28);
+
+  ASSERT_EQ(drawn[2].texts.size(), 85u + 1);
+  EXPECT_EQ(drawn[2].texts[84].text, "line 85");
+  EXPECT_EQ(drawn[2].texts[84].size, 7);
+  const PageDrawing& continued = drawn[3];
+  ASSERT_EQ(continued.texts.size(), 1u + 15 + 1);
+  EXPECT_EQ(continued.texts[0].text, "前ページつづき");
+  EXPECT_EQ(continued.texts[1].text, "line 86");
+  EXPECT_EQ(continued.texts[1].y, 777);
+  EXPECT_EQ(continued.texts[1].size, 7);
+  EXPECT_EQ(continued.texts[15].text, "line 100");
+}
+
+TEST_F(PdfReportPagesTest, CellTextsWiderThanTheirColumnAreDrawnSmallerToFitIt) {
+  StringGrid table(3, 3);
+  table.ColWidths = {20, 40, 60};
+  table.DefaultRowHeight = 15;
+  table.SetRowFromCommaText(0, "No,流入量,容量");
+  table.SetRowFromCommaText(1, "-,(m3/s),V(m3)");
+  table.SetRowFromCommaText(2, "100,257.975389,");
+  table.SetCell(2, 2, "21,357,257.703");
+  pages.DrawTable(20, 40, "表4", table, 9, 2, 48);
+  const PageDrawing page = Finish()[0];
+  // Columns from x = 65: 65–85, 85–125, 125–185. A text keeps a point to each rule, at the
+  // largest size (in tenths) that allows it; a text that fits keeps the table's size.
+  struct Expected {
+    const char* text;
+    double left, right, size;
+  };
+  for (const Expected& e : {Expected{"100", 65, 85, 9}, Expected{"257.975389", 85, 125, 7.9},
+                            Expected{"21,357,257.703", 125, 185, 8.6}}) {
+    SCOPED_TRACE(e.text);
+    const ShownText* cell = page.Find(e.text);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->size, e.size);
+    const double width = MinchoWidth(0, static_cast<int>(std::string(e.text).size()), e.size);
+    EXPECT_GE(cell->x, e.left + 1 - kWrittenPrecision);
+    EXPECT_LE(cell->x + width, e.right - 1 + kWrittenPrecision);
+    EXPECT_NEAR(cell->x + width / 2, (e.left + e.right) / 2, kWrittenPrecision);
+  }
+  EXPECT_EQ(page.Find("流入量")->size, 9);
+}
+
+TEST_F(PdfReportPagesTest, SeriesAreClippedAndLabelsStayInsideTheBoxOnAWhiteGround) {
+  // Box: left 85, right 485, bottom 517, top 717. Levels 0 … 10.
+  Chart chart = LineChart(0, 10, 0, 100);
+  chart.series[0].points[1].y = 30;  // the curve runs out of the box
+  auto marker = [](double x, double level, const char* label) {
+    ChartSeries series;
+    series.colour = ChartColour::Blue();
+    series.marksVisible = true;
+    UnsortSeries(series);
+    series.Add(x, level, label);
+    series.Add(x + 10, level, " ");
+    return series;
+  };
+  chart.series.push_back(marker(0, 9.9, "余水吐敷高=32.000m"));  // at the top-left corner
+  chart.series.push_back(marker(99, 0, "Q=5.000m3/s"));       // at the bottom-right corner
+  chart.series.push_back(marker(50, 12, "ｵﾘﾌｨｽ敷高=12.000m"));  // above the level axis
+  chart.series.push_back(marker(50, -1, "below"));
+  pages.DrawChart(chart, 40, 100, 400, 200);
+  const std::string stream = pdfdrawing::PageStreams([&] {
+    pages.DrawFooter();
+    writer.EndDoc(true);
+    return out.str();
+  }())[0];
+  const PageDrawing page = pdfdrawing::ReadDrawing(stream);
+
+  // The box clips the series: the clip is set before their first line and ended after them.
+  const std::size_t clip = stream.find("q\rW\rs\r");
+  ASSERT_NE(clip, std::string::npos);
+  EXPECT_LT(clip, stream.find("1 0 0 RG "));
+  EXPECT_GT(stream.find("Q\r"), stream.rfind(" l\r"));
+
+  // Markers outside the level axis draw neither their line nor their label.
+  EXPECT_EQ(page.Find("ｵﾘﾌｨｽ敷高=12.000m"), nullptr);
+  EXPECT_EQ(page.Find("below"), nullptr);
+  int blueLines = 0;
+  for (const Segment& s : page.segments) blueLines += s.colour == "0 0 1";
+  EXPECT_EQ(blueLines, 2);
+
+  // Labels at the corners are moved inside the box, each on a white ground drawn just before it.
+  const double ascent = 8 * 0.872, descent = 8 * 0.143;
+  for (const char* text : {"余水吐敷高=32.000m", "Q=5.000m3/s"}) {
+    SCOPED_TRACE(text);
+    const ShownText* label = page.Find(text);
+    ASSERT_NE(label, nullptr);
+    const std::string sjis = *Utf8ToCp932(text);
+    int twoByte = 0;
+    for (std::size_t i = 0; i < sjis.size(); ++i) {
+      const auto byte = static_cast<unsigned char>(sjis[i]);
+      if ((byte >= 0x81 && byte <= 0x9F) || byte >= 0xE0) ++twoByte, ++i;
+    }
+    const double width =
+        MinchoWidth(twoByte, static_cast<int>(sjis.size()) - 2 * twoByte, 8);
+    EXPECT_GE(label->x - 1, 85 + 1 - kWrittenPrecision);
+    EXPECT_LE(label->x + width + 1, 485 - 1 + kWrittenPrecision);
+    EXPECT_GE(label->y - descent, 517 + 1 - kWrittenPrecision);
+    EXPECT_LE(label->y + ascent + 1, 717 - 1 + kWrittenPrecision);
+  }
+  EXPECT_NE(stream.find("1 1 1 rg \r"), std::string::npos);
+  EXPECT_LT(stream.find(" re\rf\r"), stream.find("BT", stream.find("1 1 1 rg \r")));
 }
