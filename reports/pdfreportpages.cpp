@@ -322,25 +322,26 @@ void PdfReportPages::DrawChart(const Chart& chart, float left, float top, float 
     canvas.LineWidth = 0.2f;
     canvas.SetDash(3, 0, 0);
     canvas.StrokeColor = kBlack;
-    // Neighbouring values keep a gap of at least four clearances between them.
+    // Neighbouring values keep a gap of at least four clearances between them; values left of
+    // the box stay inside the frame.
     const float spacing = width / kGridDivisions - 4 * kTextClearance;
     const float leftMargin = boxLeft - 2 - kFrameLeft - kTextClearance;
-    for (int k = 1; k < kGridDivisions; ++k) {
-      const double value = xRange.minimum + k * xRange.Span() / kGridDivisions;
-      const float x = pageX(value);
-      canvas.Line(x, boxBottom, x, boxTop);
-      const std::string text = GridLabel(value);
+    // The value at grid line k of an axis, with the font sized so that it takes at most `room`.
+    auto gridValue = [&](const AxisRange& range, int k, float room) {
+      const std::string text = GridLabel(range.minimum + k * range.Span() / kGridDivisions);
       canvas.FontSize = kChartTextSize;
-      canvas.FontSize = SizeToFit(kChartTextSize, canvas.TextWidth(text), spacing);
-      centredText(text, x, boxBottom - 8);
+      canvas.FontSize = SizeToFit(kChartTextSize, canvas.TextWidth(text), room);
+      return text;
+    };
+    for (int k = 1; k < kGridDivisions; ++k) {
+      const float x = pageX(xRange.minimum + k * xRange.Span() / kGridDivisions);
+      canvas.Line(x, boxBottom, x, boxTop);
+      centredText(gridValue(xRange, k, spacing), x, boxBottom - 8);
     }
     for (int k = 1; k < kGridDivisions; ++k) {
-      const double value = yRange.minimum + k * yRange.Span() / kGridDivisions;
-      const float y = pageY(value);
+      const float y = pageY(yRange.minimum + k * yRange.Span() / kGridDivisions);
       canvas.Line(boxLeft, y, boxRight, y);
-      const std::string text = GridLabel(value);
-      canvas.FontSize = kChartTextSize;
-      canvas.FontSize = SizeToFit(kChartTextSize, canvas.TextWidth(text), leftMargin);
+      const std::string text = gridValue(yRange, k, leftMargin);
       canvas.TextOut(text, boxLeft - canvas.TextWidth(text) - 2, y + 2);
     }
     canvas.SetDash(0, 0, 0);
