@@ -66,9 +66,9 @@ class TPDFContents : public TPDFObject {
   /// "<<\r\n/Length n\r\n>>\r\nstream\r\n", Data, "\n", "endstream\r\n"; the LF before
   /// endstream is not counted in Length.
   std::string GetBody() const override;
+  /// Writes what GetBody() returns, the stream straight from Data.
+  void WriteBody(std::ostream& out) const override;
 
  private:
-  void AppendPoint(float X, float Y, const char* Operator);
-  void AppendColor(TPDFColor Color, const char* Operator);
   void AppendLine(std::string_view Line);
 };
