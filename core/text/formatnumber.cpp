@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <vector>
 
 namespace {
 
@@ -116,18 +115,14 @@ Group AnalyseGroup(std::string_view pattern, std::size_t begin, std::size_t end)
 // the leftmost placeholder takes all that remain; other characters stay in their place.
 void WriteIntegerPart(std::string_view pattern, const Group& g, const std::string& digits,
                       bool negative, std::string& out) {
-  std::vector<std::size_t> placeholders;
-  for (std::size_t i = g.begin; i < g.point; ++i) {
-    if (IsPlaceholder(pattern[i])) placeholders.push_back(i);
-  }
-  // digitsFor[k]: how many digits the k-th placeholder (from the left) writes.
-  std::vector<std::size_t> digitsFor(placeholders.size(), 0);
-  std::size_t remaining = digits.size();
-  for (std::size_t k = placeholders.size(); k-- > 0 && remaining > 0;) {
-    std::size_t take = k == 0 ? remaining : 1;
-    digitsFor[k] = take;
-    remaining -= take;
-  }
+  std::size_t placeholders = 0;
+  for (std::size_t i = g.begin; i < g.point; ++i) placeholders += IsPlaceholder(pattern[i]) ? 1 : 0;
+  // How many digits the k-th placeholder (from the left) writes: one each from the right while
+  // digits remain, and the leftmost all that remain after the others.
+  auto digitsFor = [&](std::size_t k) -> std::size_t {
+    if (k == 0) return digits.size() > placeholders - 1 ? digits.size() - (placeholders - 1) : 0;
+    return digits.size() >= placeholders - k ? 1 : 0;
+  };
   std::size_t next = 0;  // index into digits
   bool signWritten = !negative;
   std::size_t k = 0;
@@ -138,7 +133,7 @@ void WriteIntegerPart(std::string_view pattern, const Group& g, const std::strin
       out.push_back(c);
       continue;
     }
-    for (std::size_t n = 0; n < digitsFor[k]; ++n) {
+    for (std::size_t n = digitsFor(k); n > 0; --n) {
       if (!signWritten) {
         out.push_back('-');
         signWritten = true;
@@ -180,7 +175,9 @@ std::string FormatNumber(std::string_view pattern, double value) {
   std::size_t last = pattern.find_last_of("0#");
   Group g = AnalyseGroup(pattern, first, last + 1);
 
-  std::string out(pattern.substr(0, first));
+  std::string out;
+  out.reserve(pattern.size() + 32);  // room for the digits, signs and separators of most values
+  out.append(pattern.substr(0, first));
   if (!std::isfinite(value)) {
     out += std::isnan(value) ? "NAN" : (value < 0 ? "-INF" : "INF");
   } else {
