@@ -4,7 +4,7 @@
 
 #include <cerrno>
 #include <cstdint>
-#include <unordered_map>
+#include <vector>
 
 namespace {
 
@@ -89,28 +89,56 @@ std::size_t Utf8SequenceLength(std::string_view text) {
   return 0;
 }
 
-// The CP932 bytes of each character met so far on this thread, found by the descriptor once
-// per character (an empty entry: no CP932 form). A report repeats a few hundred characters
-// thousands of times. The key is the character's UTF-8 bytes packed into one number.
-class CharacterCache {
+// The CP932 bytes of each character of the basic plane met so far on this thread, found by the
+// descriptor once per character: a report repeats a few hundred characters thousands of times.
+// Characters beyond the basic plane, which CP932 does not hold, go to the descriptor each time.
+class CharacterTable {
  public:
-  // The CP932 form of one well-formed UTF-8 sequence, or nullptr when CP932 has none.
-  const std::string* Find(std::string_view sequence) {
-    std::uint32_t key = 0;
-    for (char c : sequence) key = (key << 8) | static_cast<unsigned char>(c);
-    auto [entry, inserted] = m_bytes.try_emplace(key);
-    if (inserted && !Utf8ToCp932Converter().Append(sequence, entry->second)) entry->second.clear();
-    return entry->second.empty() ? nullptr : &entry->second;
+  // Appends the CP932 form of one well-formed UTF-8 sequence of two to four bytes; false when
+  // CP932 has none.
+  bool Append(std::string_view sequence, std::string& output) {
+    if (sequence.size() == 4) return Utf8ToCp932Converter().Append(sequence, output);
+    auto byte = [&](std::size_t i) { return static_cast<unsigned char>(sequence[i]) & 0x3Fu; };
+    unsigned point = sequence.size() == 2 ? (static_cast<unsigned char>(sequence[0]) & 0x1Fu) << 6 | byte(1)
+                                          : (static_cast<unsigned char>(sequence[0]) & 0x0Fu) << 12 |
+                                                byte(1) << 6 | byte(2);
+    if (m_codes.empty()) m_codes.resize(0x10000, kUnknown);
+    std::uint16_t& code = m_codes[point];
+    if (code == kUnknown) code = Lookup(sequence);
+    if (code == kNone) return false;
+    if (code < 0x200) {
+      output += static_cast<char>(code & 0xFF);
+    } else {
+      output += static_cast<char>(code >> 8);
+      output += static_cast<char>(code & 0xFF);
+    }
+    return true;
   }
 
  private:
-  std::unordered_map<std::uint32_t, std::string> m_bytes;
+  // Entries: a one-byte code b as 0x100 + b, a two-byte code (lead byte 0x81 or above) as
+  // itself; neither can be 0 or 0xFFFF.
+  static constexpr std::uint16_t kUnknown = 0;
+  static constexpr std::uint16_t kNone = 0xFFFF;
+
+  static std::uint16_t Lookup(std::string_view sequence) {
+    std::string bytes;
+    if (!Utf8ToCp932Converter().Append(sequence, bytes)) return kNone;
+    if (bytes.size() == 1) return static_cast<std::uint16_t>(0x100 | static_cast<unsigned char>(bytes[0]));
+    if (bytes.size() == 2) {
+      return static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[0]) << 8 |
+                                        static_cast<unsigned char>(bytes[1]));
+    }
+    return kNone;  // no character of CP932 takes another length
+  }
+
+  std::vector<std::uint16_t> m_codes;  // by code point, filled on first use
 };
 
 }  // namespace
 
 std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
-  thread_local CharacterCache cache;
+  thread_local CharacterTable table;
   std::string output;
   output.reserve(utf8.size());
   std::size_t i = 0;
@@ -122,9 +150,7 @@ std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
     if (i == utf8.size()) break;
     std::size_t length = Utf8SequenceLength(utf8.substr(i));
     if (length == 0) return std::nullopt;
-    const std::string* bytes = cache.Find(utf8.substr(i, length));
-    if (bytes == nullptr) return std::nullopt;
-    output += *bytes;
+    if (!table.Append(utf8.substr(i, length), output)) return std::nullopt;
     i += length;
   }
   return output;
