@@ -2,6 +2,9 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -15,22 +18,61 @@ struct Decimal {
   bool negative = false;
 };
 
+// The 15 significant digits of a finite positive value from 10^-8 to below 10^15, and its
+// decimal exponent, in exact integer arithmetic: value = m / 2^s, and m·10^p / 2^s rounded half
+// to even is what the general conversion gives. Nothing when the value is outside that range.
+std::optional<std::pair<std::uint64_t, int>> FifteenDigits(double value) {
+  constexpr std::uint64_t kLowest = 100000000000000;  // 10^14
+  if (!(value >= 1e-8 && value < 1e15)) return std::nullopt;
+  int binaryExponent = 0;
+  const double fraction = std::frexp(value, &binaryExponent);  // value = fraction · 2^exponent
+  const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+  const int shift = 53 - binaryExponent;  // value = mantissa / 2^shift
+  int exponent = static_cast<int>(std::floor(std::log10(value)));
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    const int scale = 14 - exponent;  // 0 … 22 inside the range
+    if (scale < 0 || scale > 22 || shift < 1 || shift > 120) return std::nullopt;
+    unsigned __int128 scaled = mantissa;
+    for (int i = 0; i < scale; ++i) scaled *= 10;
+    const unsigned __int128 one = 1;
+    const unsigned __int128 remainder = scaled & ((one << shift) - 1);
+    const unsigned __int128 half = one << (shift - 1);
+    auto digits = static_cast<std::uint64_t>(scaled >> shift);
+    if (remainder > half || (remainder == half && (digits & 1) != 0)) ++digits;
+    if (digits >= 10 * kLowest) {
+      ++exponent;
+    } else if (digits < kLowest) {
+      --exponent;
+    } else {
+      return std::pair{digits, exponent};
+    }
+  }
+  return std::nullopt;
+}
+
 Decimal ToDecimal(double value) {
   Decimal result;
   result.negative = std::signbit(value);
-  char buffer[64];
-  auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                    std::chars_format::scientific, 14);
-  if (error != std::errc()) return result;  // cannot happen for a finite double and this buffer
-  std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
-  std::size_t e = text.find('e');
-  for (char c : text.substr(0, e)) {
-    if (c != '.') result.digits.push_back(c);
-  }
   int exponent = 0;
-  std::string_view exponentText = text.substr(e + 1);
-  if (exponentText.front() == '+') exponentText.remove_prefix(1);
-  std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
+  if (auto exact = FifteenDigits(std::fabs(value))) {
+    char buffer[24];
+    auto end = std::to_chars(buffer, buffer + sizeof buffer, exact->first).ptr;
+    result.digits.assign(buffer, end);
+    exponent = exact->second;
+  } else {
+    char buffer[64];
+    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                      std::chars_format::scientific, 14);
+    if (error != std::errc()) return result;  // cannot happen for a finite double and this buffer
+    std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
+    std::size_t e = text.find('e');
+    for (char c : text.substr(0, e)) {
+      if (c != '.') result.digits.push_back(c);
+    }
+    std::string_view exponentText = text.substr(e + 1);
+    if (exponentText.front() == '+') exponentText.remove_prefix(1);
+    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
+  }
   while (!result.digits.empty() && result.digits.back() == '0') result.digits.pop_back();
   result.pointPosition = result.digits.empty() ? 0 : exponent + 1;
   return result;
