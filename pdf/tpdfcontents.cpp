@@ -61,11 +61,18 @@ TPDFContents::TPDFContents(TInkvale& Writer) : TPDFObject(Writer) {}
 
 void TPDFContents::TextOut(std::string_view Text, float X, float Y) {
   const TPDFFont& font = Writer().GetFont(FontIndex);
-  OperationText start;
-  start.Text("BT\r/F").Integer(font.ResourceIndex).Text(" ").Real(FontSize).Text(" Tf\r");
-  start.Color(FillColor, " rg \r");
-  start.Real(Leading).Text(" TL\r").Real(CharSpacing).Text(" Tc\r").Real(WordSpacing).Text(" Tw\r");
-  start.Point(X, Y, " Td\r").AppendTo(Data);
+  const TextState state{font.ResourceIndex, FontSize, FillColor, Leading, CharSpacing, WordSpacing};
+  if (m_textState != state) {
+    OperationText start;
+    start.Text("BT\r/F").Integer(state.font).Text(" ").Real(state.size).Text(" Tf\r");
+    start.Color(state.color, " rg \r").Real(state.leading).Text(" TL\r");
+    start.Real(state.charSpacing).Text(" Tc\r").Real(state.wordSpacing).Text(" Tw\r");
+    m_textStateOperators.clear();
+    start.AppendTo(m_textStateOperators);
+    m_textState = state;
+  }
+  Data += m_textStateOperators;
+  OperationText().Point(X, Y, " Td\r").AppendTo(Data);
 
   std::size_t begin = 0;
   bool firstLine = true;
@@ -135,9 +142,17 @@ float TPDFContents::TextWidth(std::string_view Text) {
 }
 
 void TPDFContents::Line(float X1, float Y1, float X2, float Y2) {
-  OperationText line;
-  line.Point(X1, Y1, " m\r").Integer(LineCap).Text(" J\r").Color(StrokeColor, " RG \r");
-  line.Real(LineWidth).Text(" w\r").Point(X2, Y2, " l\r").Text("S\rn\r").AppendTo(Data);
+  const LineState state{LineCap, StrokeColor, LineWidth};
+  if (m_lineState != state) {
+    OperationText setting;
+    setting.Integer(state.cap).Text(" J\r").Color(state.color, " RG \r").Real(state.width).Text(" w\r");
+    m_lineStateOperators.clear();
+    setting.AppendTo(m_lineStateOperators);
+    m_lineState = state;
+  }
+  OperationText().Point(X1, Y1, " m\r").AppendTo(Data);
+  Data += m_lineStateOperators;
+  OperationText().Point(X2, Y2, " l\r").Text("S\rn\r").AppendTo(Data);
 }
 
 void TPDFContents::Rectangle(bool Clip, float X1, float Y1, float X2, float Y2) {

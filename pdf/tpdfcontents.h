@@ -3,6 +3,7 @@
 /// operations that append PDF operators to it, one per line, each line ended by a single CR.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -71,4 +72,24 @@ class TPDFContents : public TPDFObject {
 
  private:
   void AppendLine(std::string_view Line);
+
+  // The operators that set the text state and the line state, kept with the state they were
+  // written for: a page of tables draws thousands of cells and rules in one font and colour.
+  struct TextState {
+    std::int32_t font;
+    float size;
+    TPDFColor color;
+    float leading, charSpacing, wordSpacing;
+    bool operator==(const TextState&) const = default;
+  };
+  struct LineState {
+    std::uint8_t cap;
+    TPDFColor color;
+    float width;
+    bool operator==(const LineState&) const = default;
+  };
+  std::optional<TextState> m_textState;
+  std::string m_textStateOperators;
+  std::optional<LineState> m_lineState;
+  std::string m_lineStateOperators;
 };

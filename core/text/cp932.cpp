@@ -4,7 +4,7 @@
 
 #include <cerrno>
 #include <cstdint>
-#include <vector>
+#include <memory>
 
 namespace {
 
@@ -102,7 +102,7 @@ class CharacterTable {
     unsigned point = sequence.size() == 2 ? (static_cast<unsigned char>(sequence[0]) & 0x1Fu) << 6 | byte(1)
                                           : (static_cast<unsigned char>(sequence[0]) & 0x0Fu) << 12 |
                                                 byte(1) << 6 | byte(2);
-    if (m_codes.empty()) m_codes.resize(0x10000, kUnknown);
+    if (!m_codes) m_codes = std::make_unique<std::uint16_t[]>(0x10000);  // all kUnknown
     std::uint16_t& code = m_codes[point];
     if (code == kUnknown) code = Lookup(sequence);
     if (code == kNone) return false;
@@ -132,7 +132,7 @@ class CharacterTable {
     return kNone;  // no character of CP932 takes another length
   }
 
-  std::vector<std::uint16_t> m_codes;  // by code point, filled on first use
+  std::unique_ptr<std::uint16_t[]> m_codes;  // by code point, filled on first use
 };
 
 }  // namespace
