@@ -135,7 +135,7 @@ class SegmentRoot {
   // one being known positive vouches for all before it.
   int FirstUncertainStep(double base, double step) const {
     if (!Known()) return 1;
-    double estimate = std::floor((m_level - m_tolerance - base) / step);
+    double estimate = (m_level - m_tolerance - base) / step;  // truncated below where positive
     int k = estimate >= 9 ? 9 : estimate >= 1 ? static_cast<int>(estimate) : 1;
     while (k > 1 && ResidualSign(base + (k - 1) * step) != 1) --k;
     return k;
