@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <array>
 #include <cerrno>
 #include <cstdint>
 #include <memory>
@@ -102,8 +103,9 @@ class CharacterTable {
     unsigned point = sequence.size() == 2 ? (static_cast<unsigned char>(sequence[0]) & 0x1Fu) << 6 | byte(1)
                                           : (static_cast<unsigned char>(sequence[0]) & 0x0Fu) << 12 |
                                                 byte(1) << 6 | byte(2);
-    if (!m_codes) m_codes = std::make_unique<std::uint16_t[]>(0x10000);  // all kUnknown
-    std::uint16_t& code = m_codes[point];
+    auto& block = m_blocks[point >> 8];
+    if (!block) block = std::make_unique<Block>();  // all kUnknown
+    std::uint16_t& code = (*block)[point & 0xFF];
     if (code == kUnknown) code = Lookup(sequence);
     if (code == kNone) return false;
     if (code < 0x200) {
@@ -132,7 +134,9 @@ class CharacterTable {
     return kNone;  // no character of CP932 takes another length
   }
 
-  std::unique_ptr<std::uint16_t[]> m_codes;  // by code point, filled on first use
+  // By code point in blocks of 256, each made on first use: a report uses a few blocks.
+  using Block = std::array<std::uint16_t, 256>;
+  std::array<std::unique_ptr<Block>, 256> m_blocks;
 };
 
 }  // namespace
