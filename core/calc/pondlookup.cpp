@@ -65,6 +65,13 @@ std::optional<double> SegmentStorage(const HVcurve& pond, int i, double h, UserI
   return StorageFromArea(pond, i, h, *area);
 }
 
+// Whether storages above the last row follow the slope of the top segment; otherwise the pond
+// rises as a vertical wall of the top row's area.
+bool TopSegmentHasSlope(const HVcurve& pond, int n) {
+  const auto& P = pond.Pond;
+  return n >= 2 && P.H[At(n - 1)] > P.H[At(n - 2)] && P.V[At(n - 1)] > P.V[At(n - 2)];
+}
+
 // Where the storage of one segment reaches a sought storage v, known well enough to tell on
 // which side of it most trial levels lie without computing their storage.
 //
@@ -147,13 +154,6 @@ class SegmentRoot {
   double m_tolerance = 0;
   double m_top = -kInfinity;  // no level is below it: every sign is left to the caller
 };
-
-// Whether storages above the last row follow the slope of the top segment; otherwise the pond
-// rises as a vertical wall of the top row's area.
-bool TopSegmentHasSlope(const HVcurve& pond, int n) {
-  const auto& P = pond.Pond;
-  return n >= 2 && P.H[At(n - 1)] > P.H[At(n - 2)] && P.V[At(n - 1)] > P.V[At(n - 2)];
-}
 
 // The level of storage v found by scanning and bisecting segment i, the segment whose storages
 // bracket v. Trial levels whose residual sign SegmentRoot knows are not computed; every other
