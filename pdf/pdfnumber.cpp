@@ -10,7 +10,7 @@ constexpr double kLimit = 1e15;  // in hundredths
 
 }  // namespace
 
-void AppendPdfReal(std::string& out, double value) {
+char* WritePdfReal(char* out, double value) {
   const double scaled = value * 100.0 + 0.5;
   std::int64_t n = 0;
   if (std::isnan(scaled)) {
@@ -22,15 +22,25 @@ void AppendPdfReal(std::string& out, double value) {
   } else {
     n = static_cast<std::int64_t>(scaled);  // truncates toward zero
   }
-  if (n < 0) out += '-';
+  if (n < 0) *out++ = '-';
   const std::int64_t magnitude = n < 0 ? -n : n;
-  AppendPdfInteger(out, magnitude / 100);
+  out = WritePdfInteger(out, magnitude / 100);
   const int hundredths = static_cast<int>(magnitude % 100);
   if (hundredths != 0) {
-    out += '.';
-    out += static_cast<char>('0' + hundredths / 10);
-    if (hundredths % 10 != 0) out += static_cast<char>('0' + hundredths % 10);
+    *out++ = '.';
+    *out++ = static_cast<char>('0' + hundredths / 10);
+    if (hundredths % 10 != 0) *out++ = static_cast<char>('0' + hundredths % 10);
   }
+  return out;
+}
+
+char* WritePdfInteger(char* out, std::int64_t value) {
+  return std::to_chars(out, out + kPdfNumberMaxLength, value).ptr;
+}
+
+void AppendPdfReal(std::string& out, double value) {
+  char buffer[kPdfNumberMaxLength];
+  out.append(buffer, WritePdfReal(buffer, value));
 }
 
 std::string PdfReal(double value) {
@@ -40,7 +50,6 @@ std::string PdfReal(double value) {
 }
 
 void AppendPdfInteger(std::string& out, std::int64_t value) {
-  char buffer[24];
-  const std::to_chars_result result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  out.append(buffer, result.ptr);
+  char buffer[kPdfNumberMaxLength];
+  out.append(buffer, WritePdfInteger(buffer, value));
 }

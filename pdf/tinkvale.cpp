@@ -70,7 +70,11 @@ void TInkvale::NewPage() {
 }
 
 void TInkvale::AddPage() {
+  // A page's drawing usually takes about as much room as the page before it: reserving that
+  // much spares the new page's content stream most of its step-by-step growth.
+  const std::size_t previousSize = m_canvas != nullptr ? m_canvas->Data.size() : 0;
   m_canvas = &m_catalog->Pages().AddPage().Contents();
+  m_canvas->Data.reserve(previousSize);
   ++m_pageCount;
 }
 
@@ -153,7 +157,8 @@ void TInkvale::WriteFile(std::ostream& Out) const {
     xref.append(10 - digits.size(), '0');
     xref += digits;
     xref += " 00000 n\r\n";
-    Write(Out, m_objects.Items(i).GetText());
+    m_objects.Items(i).WriteText(Out);
+    if (!Out) throw PdfError(kWriteFailed);
   }
 
   const std::int64_t xrefOffset = Position(Out);

@@ -1,5 +1,8 @@
 #include "pdf/tpdfcontents.h"
 
+#include <algorithm>
+#include <sstream>
+
 #include "pdf/pdfcp932.h"
 #include "pdf/pdfnumber.h"
 #include "pdf/tinkvale.h"
@@ -18,53 +21,70 @@ bool HasTwoByteCharacter(std::string_view line) {
   return false;
 }
 
+// The operands and operators of one drawing operation, put together on the stack and appended
+// to the content stream in one piece: a long report draws hundreds of thousands of them.
+class OperationText {
+ public:
+  OperationText& Real(double value) {
+    m_end = WritePdfReal(m_end, value);
+    return *this;
+  }
+  OperationText& Integer(std::int64_t value) {
+    m_end = WritePdfInteger(m_end, value);
+    return *this;
+  }
+  OperationText& Text(std::string_view text) {
+    m_end = std::copy(text.begin(), text.end(), m_end);
+    return *this;
+  }
+  OperationText& Point(float X, float Y, std::string_view Operator) {
+    return Real(X).Text(" ").Real(Y).Text(Operator);
+  }
+  OperationText& Color(TPDFColor Color, std::string_view Operator) {
+    Real(static_cast<double>(Color & 0xFF) / 255.0).Text(" ");
+    Real(static_cast<double>((Color >> 8) & 0xFF) / 255.0).Text(" ");
+    return Real(static_cast<double>((Color >> 16) & 0xFF) / 255.0).Text(Operator);
+  }
+  void AppendTo(std::string& data) const {
+    data.append(m_buffer, static_cast<std::size_t>(m_end - m_buffer));
+  }
+
+ private:
+  // Room for the longest operation below: ten numbers and their operators.
+  char m_buffer[16 * kPdfNumberMaxLength];
+  char* m_end = m_buffer;
+};
+
 }  // namespace
 
 TPDFContents::TPDFContents(TInkvale& Writer) : TPDFObject(Writer) {}
 
-void TPDFContents::AppendPoint(float X, float Y, const char* Operator) {
-  AppendPdfReal(Data, X);
-  Data += ' ';
-  AppendPdfReal(Data, Y);
-  Data += Operator;
-}
-
-void TPDFContents::AppendColor(TPDFColor Color, const char* Operator) {
-  AppendPdfReal(Data, static_cast<double>(Color & 0xFF) / 255.0);
-  Data += ' ';
-  AppendPdfReal(Data, static_cast<double>((Color >> 8) & 0xFF) / 255.0);
-  Data += ' ';
-  AppendPdfReal(Data, static_cast<double>((Color >> 16) & 0xFF) / 255.0);
-  Data += Operator;
-}
-
 void TPDFContents::TextOut(std::string_view Text, float X, float Y) {
   const TPDFFont& font = Writer().GetFont(FontIndex);
-  Data += "BT\r/F";
-  AppendPdfInteger(Data, font.ResourceIndex);
-  Data += ' ';
-  AppendPdfReal(Data, FontSize);
-  Data += " Tf\r";
-  AppendColor(FillColor, " rg \r");
-  AppendPdfReal(Data, Leading);
-  Data += " TL\r";
-  AppendPdfReal(Data, CharSpacing);
-  Data += " Tc\r";
-  AppendPdfReal(Data, WordSpacing);
-  Data += " Tw\r";
-  AppendPoint(X, Y, " Td\r");
+  const TextState state{font.ResourceIndex, FontSize, FillColor, Leading, CharSpacing, WordSpacing};
+  if (m_textState != state) {
+    OperationText start;
+    start.Text("BT\r/F").Integer(state.font).Text(" ").Real(state.size).Text(" Tf\r");
+    start.Color(state.color, " rg \r").Real(state.leading).Text(" TL\r");
+    start.Real(state.charSpacing).Text(" Tc\r").Real(state.wordSpacing).Text(" Tw\r");
+    m_textStateOperators.clear();
+    start.AppendTo(m_textStateOperators);
+    m_textState = state;
+  }
+  Data += m_textStateOperators;
+  OperationText().Point(X, Y, " Td\r").AppendTo(Data);
 
-  std::size_t start = 0;
+  std::size_t begin = 0;
   bool firstLine = true;
-  while (start < Text.size()) {
-    const std::size_t cr = Text.find('\r', start);
+  while (begin < Text.size()) {
+    const std::size_t cr = Text.find('\r', begin);
     const std::size_t end = cr == std::string_view::npos ? Text.size() : cr;
     if (!firstLine) Data += "T*\r";
-    AppendLine(Text.substr(start, end - start));
+    AppendLine(Text.substr(begin, end - begin));
     firstLine = false;
     if (cr == std::string_view::npos) break;
-    start = cr + 1;
-    if (start < Text.size() && Text[start] == '\n') ++start;
+    begin = cr + 1;
+    if (begin < Text.size() && Text[begin] == '\n') ++begin;
   }
   Data += "ET\r";
 }
@@ -72,19 +92,26 @@ void TPDFContents::TextOut(std::string_view Text, float X, float Y) {
 void TPDFContents::AppendLine(std::string_view Line) {
   if (Line.empty()) return;  // an empty line shows nothing; "T*" still advances past it
   if (HasTwoByteCharacter(Line)) {
-    Data += '<';
+    std::size_t at = Data.size();
+    Data.resize(at + 2 * Line.size() + 6);
+    char* out = Data.data() + at;
+    *out++ = '<';
     for (const char c : Line) {
       const auto byte = static_cast<unsigned char>(c);
-      Data += kHexDigits[byte >> 4];
-      Data += kHexDigits[byte & 0xF];
+      *out++ = kHexDigits[byte >> 4];
+      *out++ = kHexDigits[byte & 0xF];
     }
-    Data += "> Tj\r";
+    std::copy_n("> Tj\r", 5, out);
     return;
   }
   Data += '(';
-  for (const char c : Line) {
-    if (c == '(' || c == ')' || c == '\\') Data += '\\';
-    Data += c;
+  if (Line.find_first_of("()\\") == std::string_view::npos) {
+    Data += Line;
+  } else {
+    for (const char c : Line) {
+      if (c == '(' || c == ')' || c == '\\') Data += '\\';
+      Data += c;
+    }
   }
   Data += ") Tj\r";
 }
@@ -115,26 +142,24 @@ float TPDFContents::TextWidth(std::string_view Text) {
 }
 
 void TPDFContents::Line(float X1, float Y1, float X2, float Y2) {
-  AppendPoint(X1, Y1, " m\r");
-  AppendPdfInteger(Data, LineCap);
-  Data += " J\r";
-  AppendColor(StrokeColor, " RG \r");
-  AppendPdfReal(Data, LineWidth);
-  Data += " w\r";
-  AppendPoint(X2, Y2, " l\r");
-  Data += "S\rn\r";
+  const LineState state{LineCap, StrokeColor, LineWidth};
+  if (m_lineState != state) {
+    OperationText setting;
+    setting.Integer(state.cap).Text(" J\r").Color(state.color, " RG \r").Real(state.width).Text(" w\r");
+    m_lineStateOperators.clear();
+    setting.AppendTo(m_lineStateOperators);
+    m_lineState = state;
+  }
+  OperationText().Point(X1, Y1, " m\r").AppendTo(Data);
+  Data += m_lineStateOperators;
+  OperationText().Point(X2, Y2, " l\r").Text("S\rn\r").AppendTo(Data);
 }
 
 void TPDFContents::Rectangle(bool Clip, float X1, float Y1, float X2, float Y2) {
-  AppendPoint(X1, Y1, " m\r");
-  AppendPdfReal(Data, LineWidth);
-  Data += " w\r";
-  AppendPdfInteger(Data, LineJoin);
-  Data += " j\r";
-  AppendColor(StrokeColor, " RG \r");
-  AppendPoint(X1, Y2, " l\r");
-  AppendPoint(X2, Y2, " l\r");
-  AppendPoint(X2, Y1, " l\r");
+  OperationText outline;
+  outline.Point(X1, Y1, " m\r").Real(LineWidth).Text(" w\r").Integer(LineJoin).Text(" j\r");
+  outline.Color(StrokeColor, " RG \r");
+  outline.Point(X1, Y2, " l\r").Point(X2, Y2, " l\r").Point(X2, Y1, " l\r").AppendTo(Data);
   if (Clip) {
     if (!ClipSaved) {
       Data += "q\r";
@@ -164,13 +189,18 @@ void TPDFContents::RestoreClip() {
 }
 
 std::string TPDFContents::GetBody() const {
-  std::string body = "<<\r\n/Length ";
-  AppendPdfInteger(body, static_cast<std::int64_t>(Data.size()));
-  body += "\r\n>>\r\nstream\r\n";
-  body.reserve(body.size() + Data.size() + 16);
-  body += Data;
-  body += "\nendstream\r\n";
-  return body;
+  std::ostringstream body;
+  WriteBody(body);
+  return std::move(body).str();
+}
+
+void TPDFContents::WriteBody(std::ostream& out) const {
+  std::string head = "<<\r\n/Length ";
+  AppendPdfInteger(head, static_cast<std::int64_t>(Data.size()));
+  head += "\r\n>>\r\nstream\r\n";
+  out.write(head.data(), static_cast<std::streamsize>(head.size()));
+  out.write(Data.data(), static_cast<std::streamsize>(Data.size()));
+  out.write("\nendstream\r\n", 12);
 }
 
 void TPDFContents::FillRectangle(float X1, float Y1, float X2, float Y2) {

@@ -3,6 +3,7 @@
 /// operations that append PDF operators to it, one per line, each line ended by a single CR.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -68,9 +69,29 @@ class TPDFContents : public TPDFObject {
   /// "<<\r\n/Length n\r\n>>\r\nstream\r\n", Data, "\n", "endstream\r\n"; the LF before
   /// endstream is not counted in Length.
   std::string GetBody() const override;
+  /// Writes what GetBody() returns, the stream straight from Data.
+  void WriteBody(std::ostream& out) const override;
 
  private:
-  void AppendPoint(float X, float Y, const char* Operator);
-  void AppendColor(TPDFColor Color, const char* Operator);
   void AppendLine(std::string_view Line);
+
+  // The operators that set the text state and the line state, kept with the state they were
+  // written for: a page of tables draws thousands of cells and rules in one font and colour.
+  struct TextState {
+    std::int32_t font;
+    float size;
+    TPDFColor color;
+    float leading, charSpacing, wordSpacing;
+    bool operator==(const TextState&) const = default;
+  };
+  struct LineState {
+    std::uint8_t cap;
+    TPDFColor color;
+    float width;
+    bool operator==(const LineState&) const = default;
+  };
+  std::optional<TextState> m_textState;
+  std::string m_textStateOperators;
+  std::optional<LineState> m_lineState;
+  std::string m_lineStateOperators;
 };

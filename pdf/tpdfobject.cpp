@@ -16,13 +16,15 @@ std::string TPDFObject::GetBody() const {
   return std::string();
 }
 
-std::string TPDFObject::GetText() const {
-  std::string body = GetBody();
-  std::string text;
-  text.reserve(body.size() + 32);
-  AppendPdfInteger(text, m_objectNumber);
-  text += " 0 obj\r\n";
-  text += body;
-  text += "endobj\r\n";
-  return text;
+void TPDFObject::WriteBody(std::ostream& out) const {
+  const std::string body = GetBody();
+  out.write(body.data(), static_cast<std::streamsize>(body.size()));
+}
+
+void TPDFObject::WriteText(std::ostream& out) const {
+  char number[kPdfNumberMaxLength];
+  out.write(number, WritePdfInteger(number, m_objectNumber) - number);
+  out.write(" 0 obj\r\n", 8);
+  WriteBody(out);
+  out.write("endobj\r\n", 8);
 }

@@ -2,6 +2,7 @@
 /// The numbered indirect object of a PDF document, the base of every object the writer emits.
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 
 class TInkvale;
@@ -19,8 +20,10 @@ class TPDFObject {
 
   /// The text between the object header and "endobj"; empty for the base.
   virtual std::string GetBody() const;
-  /// "n 0 obj\r\n", GetBody(), "endobj\r\n".
-  std::string GetText() const;
+  /// Writes GetBody() to `out`; objects with a large body write it without a copy.
+  virtual void WriteBody(std::ostream& out) const;
+  /// Writes "n 0 obj\r\n", the body and "endobj\r\n" to `out`.
+  void WriteText(std::ostream& out) const;
 
   /// 1-based object number.
   std::int32_t ObjectNumber() const { return m_objectNumber; }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <algorithm>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -47,22 +48,185 @@ std::optional<double> AreaInSegment(const HVcurve& pond, int i, double h, UserIn
   return AreaAt(pond, h, ui);
 }
 
+// Storage at h computed within segment i from `area`, the area at h, with the pond's formula.
+double StorageFromArea(const HVcurve& pond, int i, double h, double area) {
+  double lowerArea = pond.Pond.F[At(i)];
+  double depth = h - pond.Pond.H[At(i)];
+  if (pond.Pond.StorageFormula == 1) {
+    return pond.Pond.V[At(i)] + (area + lowerArea + std::sqrt(area * lowerArea)) * depth / 3;
+  }
+  return pond.Pond.V[At(i)] + (area + lowerArea) * depth / 2;
+}
+
 // Storage at h computed within segment i from the area at h; nothing when that area fails.
 std::optional<double> SegmentStorage(const HVcurve& pond, int i, double h, UserInteraction& ui) {
   std::optional<double> area = AreaInSegment(pond, i, h, ui);
   if (!area) return std::nullopt;
-  double lowerArea = pond.Pond.F[At(i)];
-  double depth = h - pond.Pond.H[At(i)];
-  if (pond.Pond.StorageFormula == 1) {
-    return pond.Pond.V[At(i)] + (*area + lowerArea + std::sqrt(*area * lowerArea)) * depth / 3;
-  }
-  return pond.Pond.V[At(i)] + (*area + lowerArea) * depth / 2;
+  return StorageFromArea(pond, i, h, *area);
 }
 
 // Whether the table continues above its last row along the top segment; a single row or a top
 // segment without height continues as a vertical wall of the top row's area instead.
 bool TopSegmentHasHeight(const HVcurve& pond, int n) {
   return n >= 2 && pond.Pond.H[At(n - 1)] > pond.Pond.H[At(n - 2)];
+}
+
+// Where the storage of one segment reaches a sought storage v, known well enough to tell on
+// which side of it most trial levels lie without computing their storage.
+//
+// Inside a segment whose areas are positive and do not fall, the storage of either formula
+// rises at least as fast as the lower row's area F: S(b) − S(a) ≥ F·(b − a). A root estimate r
+// whose computed storage misses v by e, with every computed storage in the segment within ε of
+// the exact one, puts every level h of the segment with |h − r|·F > e + 2ε strictly on one side:
+// its computed residual v − S(h) has the sign of r − h. Levels nearer to r, and levels at or
+// above the segment's top row (where the area lookup may take another row's area), are left to
+// the caller to compute. Ponds outside this reasoning (falling or zero areas, magnitudes whose
+// residuals could underflow in a product) get no shortcut at all.
+class SegmentRoot {
+ public:
+  SegmentRoot(const HVcurve& pond, int i, double v) {
+    const auto& P = pond.Pond;
+    const double base = P.H[At(i)], top = P.H[At(i + 1)];
+    const double lowerArea = P.F[At(i)], upperArea = P.F[At(i + 1)], lowerStorage = P.V[At(i)];
+    auto moderate = [](double x) { return std::fabs(x) <= 1e100; };
+    if (!(v >= 1e-100 && moderate(v) && moderate(base) && moderate(top) && moderate(lowerStorage) &&
+          moderate(upperArea) && lowerArea > 0 && upperArea >= lowerArea && top > base)) {
+      return;
+    }
+    // The area rises by `slope` per metre; the segment's storage above V[i] at depth d is
+    // F·d + slope·d²/2 by the average-end-area formula, which starts the search for either.
+    const double slope = (upperArea - lowerArea) / (top - base);
+    const double sought = v - lowerStorage;
+    auto storageAt = [&](double h) {
+      return StorageFromArea(pond, i, h, lowerArea + (upperArea - lowerArea) * (h - base) / (top - base));
+    };
+    double depth = 2 * sought / (lowerArea + std::sqrt(lowerArea * lowerArea + 2 * slope * sought));
+    if (P.StorageFormula == 1) {
+      // The frustum formula's storage grows with about the area at the level: Newton steps.
+      for (int step = 0; step < 3; ++step) {
+        double h = base + depth;
+        depth -= (storageAt(h) - v) / (lowerArea + slope * depth);
+      }
+    }
+    const double level = std::clamp(base + depth, base, top);
+    if (!std::isfinite(level)) return;
+    constexpr double kUnit = 0x1p-53;
+    const double storageError =
+        64 * kUnit * (std::fabs(lowerStorage) + 3 * (lowerArea + upperArea) * (top - base));
+    const double miss = std::fabs(v - storageAt(level));
+    const double tolerance =
+        (miss + 2 * storageError) * 1.001 / lowerArea + 1e-15 * (std::fabs(base) + std::fabs(top));
+    if (!std::isfinite(tolerance)) return;
+    m_level = level;
+    m_tolerance = tolerance;
+    m_top = top;
+  }
+
+  // Whether the shortcut applies to this segment at all.
+  bool Known() const { return m_top > -kInfinity; }
+
+  // −1 or +1, the sign of the residual v − S(h) at trial level h of the segment when it is
+  // certain; 0 when it must be computed.
+  int ResidualSign(double h) const {
+    if (!(h < m_top)) return 0;
+    double gap = h - m_level;
+    if (gap > m_tolerance) return -1;
+    if (-gap > m_tolerance) return 1;
+    return 0;
+  }
+
+  // The first k of the bracketing scan's trial levels base + k·step (k = 1 … 9) whose residual
+  // is not known to be positive; the scan would step over every earlier one. The trial levels
+  // rise with k, and so does the residual's sign from +1 to 0 and −1, so the step below that
+  // one being known positive vouches for all before it.
+  int FirstUncertainStep(double base, double step) const {
+    if (!Known()) return 1;
+    double estimate = (m_level - m_tolerance - base) / step;  // truncated below where positive
+    int k = estimate >= 9 ? 9 : estimate >= 1 ? static_cast<int>(estimate) : 1;
+    while (k > 1 && ResidualSign(base + (k - 1) * step) != 1) --k;
+    return k;
+  }
+
+ private:
+  static constexpr double kInfinity = std::numeric_limits<double>::infinity();
+  double m_level = 0;
+  double m_tolerance = 0;
+  double m_top = -kInfinity;  // no level is below it: every sign is left to the caller
+};
+
+// The level of storage v found by scanning and bisecting segment i, the segment whose storages
+// bracket v. Trial levels whose residual sign SegmentRoot knows are not computed; every other
+// one is, so the trial levels, their order and the result are those of computing them all.
+double LevelInSegment(const HVcurve& pond, int i, double v, UserInteraction& ui) {
+  const auto& P = pond.Pond;
+  double base = P.H[At(i)];
+  double step = (P.H[At(i + 1)] - base) / 10;
+  if (!(step > 0)) return base;  // a segment without height holds its storage at its level
+
+  // Residual of a trial level; nothing when its area lies above the table.
+  auto residual = [&](double h) -> std::optional<double> {
+    std::optional<double> storage = SegmentStorage(pond, i, h, ui);
+    if (!storage) return std::nullopt;
+    return v - *storage;
+  };
+  const SegmentRoot root(pond, i, v);
+
+  // Bracket the root: trial levels H[i] + k·step, the tenth exactly H[i+1]; the scan goes on
+  // above the segment while the residual stays at or above zero.
+  double lo = base;
+  double hi = base;
+  for (int k = root.FirstUncertainStep(base, step);; ++k) {
+    hi = k == 10 ? P.H[At(i + 1)] : base + k * step;
+    int sign = root.ResidualSign(hi);
+    if (sign < 0) break;
+    if (sign > 0) continue;
+    std::optional<double> g = residual(hi);
+    if (!g) return kAboveTableLevel;
+    if (*g < 0 || std::isnan(*g)) break;
+  }
+
+  // Bisect until two successive midpoints agree within the tolerance. A trial level whose
+  // residual is exactly zero is the root: the sign test below could not tell which side of it
+  // to keep and would walk away from it. Where SegmentRoot applies, the residual at the lower
+  // end stays positive and no product of two residuals underflows, so the product's sign test
+  // is the sign of the midpoint's residual.
+  double prev = hi;
+  // The residual at the segment's lower row is v − V[i] exactly whatever its (finite) area.
+  double gLo = v - P.V[At(i)];
+  if (!root.Known()) {
+    std::optional<double> g = residual(lo);
+    if (!g) return kAboveTableLevel;
+    gLo = *g;
+  }
+  if (gLo == 0) return lo;
+  // While the midpoints' sides are known the bisection is a few comparisons per halving.
+  while (true) {
+    double mid = (lo + hi) / 2;
+    int sign = root.ResidualSign(mid);
+    if (sign == 0) break;  // computed below
+    if (std::fabs(mid - prev) <= kLevelTolerance) return (mid + prev) / 2;
+    prev = mid;
+    (sign < 0 ? hi : lo) = mid;
+  }
+  while (true) {
+    double mid = (lo + hi) / 2;
+    int sign = root.ResidualSign(mid);
+    double gMid = sign;
+    if (sign == 0) {
+      std::optional<double> g = residual(mid);
+      if (!g) return kAboveTableLevel;
+      if (*g == 0) return mid;
+      gMid = *g;
+    }
+    if (std::fabs(mid - prev) <= kLevelTolerance) return (mid + prev) / 2;
+    prev = mid;
+    if (root.Known() ? gMid < 0 : gLo * gMid < 0) {
+      hi = mid;
+    } else {
+      lo = mid;
+      gLo = gMid;
+    }
+  }
 }
 
 }  // namespace
@@ -108,50 +272,7 @@ double StorageToLevel(const HVcurve& pond, double v, UserInteraction& ui) {
     return P.F[At(top)] > 0 ? P.H[At(top)] + (v - P.V[At(top)]) / P.F[At(top)] : P.H[At(top)];
   }
   for (int i = 0; i < top; ++i) {
-    if (!(P.V[At(i)] <= v && v < P.V[At(i + 1)])) continue;
-    double base = P.H[At(i)];
-    double step = (P.H[At(i + 1)] - base) / 10;
-    if (!(step > 0)) return base;  // a segment without height holds its storage at its level
-
-    // Residual of a trial level; nothing when its area lies above the table.
-    auto residual = [&](double h) -> std::optional<double> {
-      std::optional<double> storage = SegmentStorage(pond, i, h, ui);
-      if (!storage) return std::nullopt;
-      return v - *storage;
-    };
-
-    // Bracket the root: trial levels H[i] + k·step, the tenth exactly H[i+1]; the scan goes on
-    // above the segment while the residual stays at or above zero.
-    double lo = base;
-    double hi = base;
-    for (int k = 1;; ++k) {
-      hi = k == 10 ? P.H[At(i + 1)] : base + k * step;
-      std::optional<double> g = residual(hi);
-      if (!g) return kAboveTableLevel;
-      if (*g < 0 || std::isnan(*g)) break;
-    }
-
-    // Bisect until two successive midpoints agree within the tolerance. A trial level whose
-    // residual is exactly zero is the root: the sign test below could not tell which side of it
-    // to keep and would walk away from it.
-    double prev = hi;
-    std::optional<double> gLo = residual(lo);
-    if (!gLo) return kAboveTableLevel;
-    if (*gLo == 0) return lo;
-    while (true) {
-      double mid = (lo + hi) / 2;
-      std::optional<double> gMid = residual(mid);
-      if (!gMid) return kAboveTableLevel;
-      if (*gMid == 0) return mid;
-      if (std::fabs(mid - prev) <= kLevelTolerance) return (mid + prev) / 2;
-      prev = mid;
-      if (*gLo * *gMid < 0) {
-        hi = mid;
-      } else {
-        lo = mid;
-        gLo = gMid;
-      }
-    }
+    if (P.V[At(i)] <= v && v < P.V[At(i + 1)]) return LevelInSegment(pond, i, v, ui);
   }
   return 0.0;
 }

@@ -2,7 +2,9 @@
 
 #include <charconv>
 #include <cmath>
-#include <vector>
+#include <cstdint>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -16,22 +18,61 @@ struct Decimal {
   bool negative = false;
 };
 
+// The 15 significant digits of a finite positive value from 10^-8 to below 10^15, and its
+// decimal exponent, in exact integer arithmetic: value = m / 2^s, and m·10^p / 2^s rounded half
+// to even is what the general conversion gives. Nothing when the value is outside that range.
+std::optional<std::pair<std::uint64_t, int>> FifteenDigits(double value) {
+  constexpr std::uint64_t kLowest = 100000000000000;  // 10^14
+  if (!(value >= 1e-8 && value < 1e15)) return std::nullopt;
+  int binaryExponent = 0;
+  const double fraction = std::frexp(value, &binaryExponent);  // value = fraction · 2^exponent
+  const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+  const int shift = 53 - binaryExponent;  // value = mantissa / 2^shift
+  int exponent = static_cast<int>(std::floor(std::log10(value)));
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    const int scale = 14 - exponent;  // 0 … 22 inside the range
+    if (scale < 0 || scale > 22 || shift < 1 || shift > 120) return std::nullopt;
+    unsigned __int128 scaled = mantissa;
+    for (int i = 0; i < scale; ++i) scaled *= 10;
+    const unsigned __int128 one = 1;
+    const unsigned __int128 remainder = scaled & ((one << shift) - 1);
+    const unsigned __int128 half = one << (shift - 1);
+    auto digits = static_cast<std::uint64_t>(scaled >> shift);
+    if (remainder > half || (remainder == half && (digits & 1) != 0)) ++digits;
+    if (digits >= 10 * kLowest) {
+      ++exponent;
+    } else if (digits < kLowest) {
+      --exponent;
+    } else {
+      return std::pair{digits, exponent};
+    }
+  }
+  return std::nullopt;
+}
+
 Decimal ToDecimal(double value) {
   Decimal result;
   result.negative = std::signbit(value);
-  char buffer[64];
-  auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                    std::chars_format::scientific, 14);
-  if (error != std::errc()) return result;  // cannot happen for a finite double and this buffer
-  std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
-  std::size_t e = text.find('e');
-  for (char c : text.substr(0, e)) {
-    if (c != '.') result.digits.push_back(c);
-  }
   int exponent = 0;
-  std::string_view exponentText = text.substr(e + 1);
-  if (exponentText.front() == '+') exponentText.remove_prefix(1);
-  std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
+  if (auto exact = FifteenDigits(std::fabs(value))) {
+    char buffer[24];
+    auto end = std::to_chars(buffer, buffer + sizeof buffer, exact->first).ptr;
+    result.digits.assign(buffer, end);
+    exponent = exact->second;
+  } else {
+    char buffer[64];
+    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                      std::chars_format::scientific, 14);
+    if (error != std::errc()) return result;  // cannot happen for a finite double and this buffer
+    std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
+    std::size_t e = text.find('e');
+    for (char c : text.substr(0, e)) {
+      if (c != '.') result.digits.push_back(c);
+    }
+    std::string_view exponentText = text.substr(e + 1);
+    if (exponentText.front() == '+') exponentText.remove_prefix(1);
+    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
+  }
   while (!result.digits.empty() && result.digits.back() == '0') result.digits.pop_back();
   result.pointPosition = result.digits.empty() ? 0 : exponent + 1;
   return result;
@@ -116,18 +157,14 @@ Group AnalyseGroup(std::string_view pattern, std::size_t begin, std::size_t end)
 // the leftmost placeholder takes all that remain; other characters stay in their place.
 void WriteIntegerPart(std::string_view pattern, const Group& g, const std::string& digits,
                       bool negative, std::string& out) {
-  std::vector<std::size_t> placeholders;
-  for (std::size_t i = g.begin; i < g.point; ++i) {
-    if (IsPlaceholder(pattern[i])) placeholders.push_back(i);
-  }
-  // digitsFor[k]: how many digits the k-th placeholder (from the left) writes.
-  std::vector<std::size_t> digitsFor(placeholders.size(), 0);
-  std::size_t remaining = digits.size();
-  for (std::size_t k = placeholders.size(); k-- > 0 && remaining > 0;) {
-    std::size_t take = k == 0 ? remaining : 1;
-    digitsFor[k] = take;
-    remaining -= take;
-  }
+  std::size_t placeholders = 0;
+  for (std::size_t i = g.begin; i < g.point; ++i) placeholders += IsPlaceholder(pattern[i]) ? 1 : 0;
+  // How many digits the k-th placeholder (from the left) writes: one each from the right while
+  // digits remain, and the leftmost all that remain after the others.
+  auto digitsFor = [&](std::size_t k) -> std::size_t {
+    if (k == 0) return digits.size() > placeholders - 1 ? digits.size() - (placeholders - 1) : 0;
+    return digits.size() >= placeholders - k ? 1 : 0;
+  };
   std::size_t next = 0;  // index into digits
   bool signWritten = !negative;
   std::size_t k = 0;
@@ -138,7 +175,7 @@ void WriteIntegerPart(std::string_view pattern, const Group& g, const std::strin
       out.push_back(c);
       continue;
     }
-    for (std::size_t n = 0; n < digitsFor[k]; ++n) {
+    for (std::size_t n = digitsFor(k); n > 0; --n) {
       if (!signWritten) {
         out.push_back('-');
         signWritten = true;
@@ -180,7 +217,9 @@ std::string FormatNumber(std::string_view pattern, double value) {
   std::size_t last = pattern.find_last_of("0#");
   Group g = AnalyseGroup(pattern, first, last + 1);
 
-  std::string out(pattern.substr(0, first));
+  std::string out;
+  out.reserve(pattern.size() + 32);  // room for the digits, signs and separators of most values
+  out.append(pattern.substr(0, first));
   if (!std::isfinite(value)) {
     out += std::isnan(value) ? "NAN" : (value < 0 ? "-INF" : "INF");
   } else {

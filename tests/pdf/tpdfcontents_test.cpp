@@ -94,6 +94,17 @@ TEST_F(TPDFContentsTest, LinesRectanglesClipsAndDashesWriteTheirOperators) {
   canvas().Line(45, 797, 571, 797.5f);
   EXPECT_EQ(canvas().Data,
             CrLines({"45 797 m", "1 J", "0 1 0 RG ", "0.75 w", "571 797.5 l", "S", "n"}));
+  // Every line repeats its state, whether it changed since the last line or not.
+  canvas().Data.clear();
+  canvas().Line(1, 2, 3, 4);
+  canvas().LineWidth = 2;
+  canvas().Line(1, 2, 3, 4);
+  canvas().StrokeColor = 0x0000FF;
+  canvas().LineCap = 0;
+  canvas().Line(1, 2, 3, 4);
+  EXPECT_EQ(canvas().Data, CrLines({"1 2 m", "1 J", "0 1 0 RG ", "0.75 w", "3 4 l", "S", "n",
+                                    "1 2 m", "1 J", "0 1 0 RG ", "2 w", "3 4 l", "S", "n",
+                                    "1 2 m", "0 J", "1 0 0 RG ", "2 w", "3 4 l", "S", "n"}));
 
   canvas().Data.clear();
   canvas().StrokeColor = 0;

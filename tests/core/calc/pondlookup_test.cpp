@@ -2,10 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <bit>
+#include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <initializer_list>
 #include <new>
+#include <optional>
+#include <random>
+#include <vector>
 
 #include "core/interaction/recordinginteraction.h"
 
@@ -178,4 +185,147 @@ TEST(PondLookupTest, LookupsAllocateNothing) {
   EXPECT_EQ(allocationCount.load(), before);
   EXPECT_GT(sum, 0);
   EXPECT_TRUE(ui.Entries().empty());
+}
+
+namespace {
+
+// The storage-to-level inversion computed the plain way, every trial level's storage evaluated,
+// for storages inside the table; above the top row it is the lookup itself.
+class PlainInversion {
+ public:
+  explicit PlainInversion(const TRenzoku& calc) : m_calc(calc), P(calc.Pond) {}
+
+  double StorageToLevel(double v, UserInteraction& ui) const {
+    int n = std::min(P.RowCount, kPondRowCapacity);
+    if (n <= 0) return 0.0;
+    int top = n - 1;
+    if (v <= P.V[0]) return P.H[0];
+    if (v == P.V[At(top)]) return P.H[At(top)];
+    if (v > P.V[At(top)]) return ::StorageToLevel(m_calc, v, ui);
+    for (int i = 0; i < top; ++i) {
+      if (P.V[At(i)] <= v && v < P.V[At(i + 1)]) return InSegment(i, v, ui);
+    }
+    return 0.0;
+  }
+
+ private:
+  static std::size_t At(int i) { return static_cast<std::size_t>(i); }
+
+  std::optional<double> Area(int i, double h, UserInteraction& ui) const {
+    int n = std::min(P.RowCount, kPondRowCapacity);
+    if (i + 1 < n && P.H[At(i)] <= h && h < P.H[At(i + 1)]) {
+      return P.F[At(i)] + (P.F[At(i + 1)] - P.F[At(i)]) * (h - P.H[At(i)]) / (P.H[At(i + 1)] - P.H[At(i)]);
+    }
+    double area = LevelToArea(m_calc, h, ui);
+    if (area == kAboveTableLevel) return std::nullopt;
+    return area;
+  }
+
+  std::optional<double> Residual(int i, double v, double h, UserInteraction& ui) const {
+    std::optional<double> area = Area(i, h, ui);
+    if (!area) return std::nullopt;
+    double depth = h - P.H[At(i)];
+    double storage = P.StorageFormula == 1
+                         ? P.V[At(i)] + (*area + P.F[At(i)] + std::sqrt(*area * P.F[At(i)])) * depth / 3
+                         : P.V[At(i)] + (*area + P.F[At(i)]) * depth / 2;
+    return v - storage;
+  }
+
+  double InSegment(int i, double v, UserInteraction& ui) const {
+    double base = P.H[At(i)];
+    double step = (P.H[At(i + 1)] - base) / 10;
+    if (!(step > 0)) return base;
+    double lo = base, hi = base;
+    for (int k = 1;; ++k) {
+      hi = k == 10 ? P.H[At(i + 1)] : base + k * step;
+      std::optional<double> g = Residual(i, v, hi, ui);
+      if (!g) return kAboveTableLevel;
+      if (*g < 0 || std::isnan(*g)) break;
+    }
+    double prev = hi;
+    std::optional<double> gLo = Residual(i, v, lo, ui);
+    if (!gLo) return kAboveTableLevel;
+    if (*gLo == 0) return lo;
+    while (true) {
+      double mid = (lo + hi) / 2;
+      std::optional<double> gMid = Residual(i, v, mid, ui);
+      if (!gMid) return kAboveTableLevel;
+      if (*gMid == 0) return mid;
+      if (std::fabs(mid - prev) <= 0.0002) return (mid + prev) / 2;
+      prev = mid;
+      if (*gLo * *gMid < 0) {
+        hi = mid;
+      } else {
+        lo = mid;
+        gLo = gMid;
+      }
+    }
+  }
+
+  const TRenzoku& m_calc;
+  const decltype(TKisoData::Pond)& P;
+};
+
+// A random pond: rising levels with some flat segments, areas mostly rising but sometimes
+// zero or falling, storages from either formula or typed (some above, some below the formula).
+TRenzoku RandomPond(std::mt19937_64& random) {
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  TRenzoku calc;
+  auto& P = calc.Pond;
+  P.StorageFormula = static_cast<int>(random() % 3) - 1;
+  bool typed = random() % 2 == 0;
+  P.RowCount = 1 + static_cast<int>(random() % (random() % 4 == 0 ? 2 : kPondRowCapacity));
+  double h = 20 * unit(random) - 5;
+  double f = unit(random) < 0.2 ? 0.0 : 1000 * unit(random);
+  double v = unit(random) < 0.8 ? 0.0 : 100 * unit(random);
+  for (int i = 0; i < P.RowCount; ++i) {
+    auto at = static_cast<std::size_t>(i);
+    if (i > 0) {
+      double depth = unit(random) < 0.1 ? 0.0 : std::ldexp(unit(random), static_cast<int>(random() % 6) - 3);
+      double area = unit(random) < 0.1 ? f * unit(random) : f + 30000 * unit(random);
+      double lower = f;
+      h += depth;
+      f = area;
+      double formula = P.StorageFormula == 1 ? (area + lower + std::sqrt(area * lower)) * depth / 3
+                                             : (area + lower) * depth / 2;
+      v += typed ? formula * (0.9 + 0.2 * unit(random)) : formula;
+    }
+    P.H[at] = h;
+    P.F[at] = f;
+    P.V[at] = v;
+  }
+  return calc;
+}
+
+}  // namespace
+
+// The inversion skips trial levels whose side of the root is certain: over many random ponds
+// and storages (every row's own storage and its neighbours, random storages, below and above
+// the table) it returns the very bits and messages of evaluating every trial level.
+TEST(PondLookupTest, StorageToLevelGivesTheBitsOfThePlainInversion) {
+  std::mt19937_64 random(20240611);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  long compared = 0;
+  for (int pondIndex = 0; pondIndex < 3000; ++pondIndex) {
+    TRenzoku calc = RandomPond(random);
+    PlainInversion plain(calc);
+    const auto& P = calc.Pond;
+    std::vector<double> storages;
+    for (int i = 0; i < P.RowCount; ++i) {
+      double row = P.V[static_cast<std::size_t>(i)];
+      storages.insert(storages.end(), {row, std::nextafter(row, -1e300), std::nextafter(row, 1e300)});
+    }
+    double top = P.V[static_cast<std::size_t>(P.RowCount - 1)];
+    for (int k = 0; k < 60; ++k) storages.push_back((top + 10) * (1.2 * unit(random) - 0.1));
+    for (double v : storages) {
+      RecordingInteraction expectedUi, ui;
+      double expected = plain.StorageToLevel(v, expectedUi);
+      double level = StorageToLevel(calc, v, ui);
+      ASSERT_EQ(std::bit_cast<std::uint64_t>(level), std::bit_cast<std::uint64_t>(expected))
+          << "pond " << pondIndex << ", storage " << v << ": " << level << " instead of " << expected;
+      ASSERT_EQ(ui.Texts(), expectedUi.Texts());
+      ++compared;
+    }
+  }
+  EXPECT_GT(compared, 200000);
 }

@@ -2,6 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
 static_assert(sizeof("調") == 4, "source files are UTF-8");
 
 TEST(FormatNumberTest, WholeLinesServeAsPatterns) {
@@ -58,4 +67,42 @@ TEST(FormatNumberTest, HandlesExtremeMagnitudes) {
   EXPECT_EQ(FormatNumber("0", 1e20), "100000000000000000000");
   EXPECT_EQ(FormatNumber("0.000", 1e-300), "0.000");
   EXPECT_EQ(FormatNumber("#,0", 123456789012345678.0), "123,456,789,012,346,000");
+}
+
+// The value as plain decimal from its 15-significant-digit scientific form, trailing zeros
+// dropped: what a pattern of enough optional decimals shows.
+std::string PlainDecimalOf(double value) {
+  char buffer[64];
+  char* end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14).ptr;
+  std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
+  std::size_t e = text.find('e');
+  std::string digits = std::string(text.substr(0, 1)) + std::string(text.substr(2, e - 2));
+  int exponent = std::stoi(std::string(text.substr(e + 1)));
+  int point = exponent + 1;  // digits before the decimal point
+  std::string integer = point > 0 ? digits.substr(0, static_cast<std::size_t>(std::min(point, 15))) : "";
+  if (point > 15) integer.append(static_cast<std::size_t>(point - 15), '0');
+  std::string fraction = point >= 15 ? "" : point >= 0 ? digits.substr(static_cast<std::size_t>(point))
+                                                        : std::string(static_cast<std::size_t>(-point), '0') + digits;
+  while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
+  return (integer.empty() ? "0" : integer) + (fraction.empty() ? "" : "." + fraction);
+}
+
+// Around every power of ten the formatter covers with its own exact arithmetic, at exact
+// ties of the 15th digit and over random bit patterns, the digits agree with the library's
+// correctly rounded conversion.
+TEST(FormatNumberTest, SignificantDigitsAgreeWithTheLibraryConversion) {
+  std::mt19937_64 random(15);
+  std::vector<double> values;
+  for (int power = -10; power <= 16; ++power) {
+    double p = std::pow(10.0, power);
+    values.insert(values.end(), {p, std::nextafter(p, 0.0), std::nextafter(p, 1e300), 5 * p, 0.5 * p});
+  }
+  for (int k = 0; k < 20000; ++k) {
+    values.push_back(std::ldexp(static_cast<double>(random() >> 11), -static_cast<int>(random() % 100)));
+    values.push_back(static_cast<double>(random() % 1000000000000000) / std::pow(10.0, random() % 20) + 0.5e-14);
+  }
+  for (double value : values) {
+    ASSERT_EQ(FormatNumber("0.################################", value), PlainDecimalOf(value))
+        << std::bit_cast<std::uint64_t>(value);
+  }
 }
