@@ -55,7 +55,7 @@ ChartLayout LayoutChart(const Chart& chart, const Canvas&, CanvasRect area,
 
 void RenderChart(const Chart& chart, Canvas& canvas, CanvasRect area, const ChartStyle& style) {
   canvas.FillRect(area, ChartColour{255, 255, 255});
-  canvas.SetFont({style.fontFace, style.titlePixels, false, ChartColour::Black()});
+  canvas.SetFont({style.fontFace, style.titlePixels, false, style.titleColour});
   canvas.Text({area.left + area.width / 2, area.top + 4}, chart.title, HAlign::Centre, VAlign::Top);
   const ChartLayout layout = LayoutChart(chart, canvas, area, style);
   canvas.SetPen({ChartColour::Black(), 1, PenDash::Solid});

@@ -16,6 +16,7 @@ struct ChartStyle {
   std::string fontFace = "ＭＳ 明朝";
   double fontPixels = 12;    // tick labels, axis titles, marks, legend
   double titlePixels = 14;
+  ChartColour titleColour = ChartColour::Black();
 };
 
 /// Where a chart's parts land inside an area: the plot box and the axis ranges and ticks in use.

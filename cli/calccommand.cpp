@@ -4,6 +4,7 @@
 #include <fstream>
 #include <optional>
 
+#include "cli/printedreportpdf.h"
 #include "cli/streaminteraction.h"
 #include "core/design/designfile.h"
 #include "core/interaction/progressbar.h"
@@ -23,6 +24,7 @@ struct CalcOptions {
   std::optional<std::filesystem::path> messagesFile;
   int observedWaveform = 0;
   bool mono = false;
+  bool printPdf = false;
 };
 
 std::optional<CalcOptions> ParseOptions(const std::vector<std::string>& args) {
@@ -33,6 +35,8 @@ std::optional<CalcOptions> ParseOptions(const std::vector<std::string>& args) {
     bool hasValue = i + 1 < args.size() && !args[i + 1].empty();
     if (arg == "--mono") {
       options.mono = true;
+    } else if (arg == "--print-pdf") {
+      options.printPdf = true;
     } else if (arg == "--out" && hasValue) {
       options.outDir = args[++i];
     } else if (arg == "--messages" && hasValue) {
@@ -74,7 +78,7 @@ int RunCalcCommand(const std::vector<std::string>& args, std::ostream& err) {
   std::optional<CalcOptions> options = ParseOptions(args);
   if (!options) {
     err << "usage: vestaro-batch calc DESIGN.dat [--out DIR] [--messages FILE]"
-           " [--observed-waveform 0|1] [--mono]\n";
+           " [--observed-waveform 0|1] [--mono] [--print-pdf]\n";
     return kUsageOrFileError;
   }
 
@@ -101,5 +105,7 @@ int RunCalcCommand(const std::vector<std::string>& args, std::ostream& err) {
   // The PDF report is written without its questions: the batch tool has nobody to ask and
   // opens nothing.
   const bool pdfWritten = SavePdfReport(sheet, form, options->outDir, reporting);
-  return textWritten && pdfWritten ? kCompleted : kUsageOrFileError;
+  const bool printedWritten =
+      !options->printPdf || WritePrintedReportWithoutDisplay(sheet, form, options->outDir, err);
+  return textWritten && pdfWritten && printedWritten ? kCompleted : kUsageOrFileError;
 }
