@@ -44,10 +44,12 @@ void DrawMemo(Canvas& canvas, const PageMemo& memo) {
   }
 }
 
-// The table's units sit 1:1 in the middle of the drawing box, y 0 at the table's top edge.
+// The table's units sit 1:1 in the drawing box, centred across it and just under its top edge
+// so that the table stays close to its heading; y 0 is the table's top edge.
 void DrawGrid(Canvas& canvas, const GridDrawing& grid) {
+  constexpr double kTopMargin = 4;
   const double left = grid.box.left + (grid.box.width - grid.width) / 2;
-  const double top = grid.box.top + (grid.box.height - grid.height) / 2;
+  const double top = grid.box.top + kTopMargin;
   const auto onPage = [&](const std::vector<CanvasPoint>& points) {
     std::vector<CanvasPoint> mapped;
     for (const CanvasPoint& p : points) mapped.push_back({left + p.x, top - p.y});

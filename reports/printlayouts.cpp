@@ -106,7 +106,7 @@ PrintLayout Conditions(const ResultSheet& sheet) {
   PrintedPage page = TextPage(title);
   AddMemo(page, 120, 96, sheet.ConditionsList);
   page.texts.push_back({"[表1]：調節池データ", 470, 192});
-  page.grids.push_back(DrawGridChart(sheet.StageTable, kStageTableScreenWidth, 470, 212));
+  page.grids.push_back(DrawGridChart(sheet.StageTable, kStageTableScreenWidth, 470, 210));
   AddPageLabel(page, "P1", 416);
   return SinglePage(title, std::move(page));
 }

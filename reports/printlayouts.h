@@ -29,8 +29,8 @@ enum class PrintLayoutId {
 /// The Ⅲ-1 layout of a calculation kind: Routing for 0 and 1, Ponding for 2, none otherwise.
 std::optional<PrintLayoutId> RoutingLayoutForKind(int calcKind);
 
-/// The layouts that printing all prints for a calculation kind, in their order: twelve for
-/// kinds 0 and 1, eleven for kind 2 (no Ⅲ-2).
+/// The layouts that printing all prints for a calculation kind, in their order: eleven for
+/// kinds 0 and 1, ten for kind 2 (no Ⅲ-2); none of the pond pages for any other kind.
 std::vector<PrintLayoutId> PrintAllLayouts(int calcKind);
 
 /// One layout filled from the sheet; `form` gives the calculation kind (the title of table 4)
