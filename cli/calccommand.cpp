@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "cli/chartpictures.h"
+#include "cli/printedreportpdf.h"
 #include "cli/streaminteraction.h"
 #include "core/design/designfile.h"
 #include "core/interaction/progressbar.h"
@@ -25,6 +26,7 @@ struct CalcOptions {
   int observedWaveform = 0;
   bool mono = false;
   ChartPictureOptions pictures;
+  bool printPdf = false;
 };
 
 std::optional<CalcOptions> ParseOptions(const std::vector<std::string>& args) {
@@ -35,6 +37,8 @@ std::optional<CalcOptions> ParseOptions(const std::vector<std::string>& args) {
     bool hasValue = i + 1 < args.size() && !args[i + 1].empty();
     if (arg == "--mono") {
       options.mono = true;
+    } else if (arg == "--print-pdf") {
+      options.printPdf = true;
     } else if (arg == "--out" && hasValue) {
       options.outDir = args[++i];
     } else if (arg == "--messages" && hasValue) {
@@ -78,7 +82,7 @@ int RunCalcCommand(const std::vector<std::string>& args, std::ostream& err) {
   if (!options) {
     err << "usage: vestaro-batch calc DESIGN.dat [--out DIR] [--messages FILE]"
            " [--observed-waveform 0|1] [--mono]"
-           " [--wmf] [--png] [--svg] [--chart-size WxH]\n";
+           " [--wmf] [--png] [--svg] [--chart-size WxH] [--print-pdf]\n";
     return kUsageOrFileError;
   }
 
@@ -108,5 +112,8 @@ int RunCalcCommand(const std::vector<std::string>& args, std::ostream& err) {
   const bool picturesWritten =
       !options->pictures.Any() ||
       WriteChartPictures(sheet, form, options->outDir, options->pictures, reporting);
-  return textWritten && pdfWritten && picturesWritten ? kCompleted : kUsageOrFileError;
+  const bool printedWritten =
+      !options->printPdf || WritePrintedReportWithoutDisplay(sheet, form, options->outDir, err);
+  return textWritten && pdfWritten && picturesWritten && printedWritten ? kCompleted
+                                                                        : kUsageOrFileError;
 }

@@ -18,6 +18,7 @@
 #include "tests/support/testfiles.h"
 
 namespace fs = std::filesystem;
+using pdftools::Comparable;
 using pdftools::Quote;
 using pdftools::RunTool;
 using testing_support::ReadBytes;
@@ -35,16 +36,6 @@ int TablePages(const StringGrid& table) {
   return (rows - kHeaderRows + perPage - 1) / perPage;
 }
 
-// Text without any blanks, to compare list lines with the page's text whatever widths the
-// reader gives their runs of spaces. The reader turns the wave dash of code page 932 (0x8160)
-// into U+301C, which the program's texts hold as U+FF5E.
-std::string Comparable(std::string text) {
-  for (const std::string blank : {" ", "\n", "\f", "　"}) {
-    for (std::size_t at; (at = text.find(blank)) != std::string::npos;) text.erase(at, blank.size());
-  }
-  for (std::size_t at; (at = text.find("〜")) != std::string::npos;) text.replace(at, 3, "～");
-  return text;
-}
 
 fs::path PumpStudyDesign(const fs::path& dir) {
   DesignForm form = StartupDesignForm();

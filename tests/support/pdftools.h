@@ -35,4 +35,15 @@ inline std::filesystem::path OutputDir(const std::string& relative) {
   return dir;
 }
 
+/// Text without any blanks, to compare a program's texts with what pdftotext gives back whatever
+/// widths the reader gives their runs of spaces. The reader turns the wave dash of code page
+/// 932 (0x8160) into U+301C, which the program's texts hold as U+FF5E.
+inline std::string Comparable(std::string text) {
+  for (const std::string blank : {" ", "\n", "\f", "　"}) {
+    for (std::size_t at; (at = text.find(blank)) != std::string::npos;) text.erase(at, blank.size());
+  }
+  for (std::size_t at; (at = text.find("〜")) != std::string::npos;) text.replace(at, 3, "～");
+  return text;
+}
+
 }  // namespace pdftools
