@@ -204,7 +204,9 @@ void TPDFContents::WriteBody(std::ostream& out) const {
 }
 
 void TPDFContents::FillRectangle(float X1, float Y1, float X2, float Y2) {
-  AppendColor(FillColor, " rg \r");
-  AppendPoint(X1, Y1, " ");
-  AppendPoint(X2 - X1, Y2 - Y1, " re\rf\r");
+  OperationText()
+      .Color(FillColor, " rg \r")
+      .Point(X1, Y1, " ")
+      .Point(X2 - X1, Y2 - Y1, " re\rf\r")
+      .AppendTo(Data);
 }
