@@ -1,0 +1,293 @@
+#include "app/resultwindow.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListView>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "app/buttontabs.h"
+#include "app/chartwidget.h"
+#include "app/stringgridmodel.h"
+#include "app/textlistmodel.h"
+#include "qtdraw/paintercanvas.h"
+
+namespace {
+
+// Sub-pages of "Ⅲ．調節池計算".
+constexpr int kDischargePage = 1, kLevelPage = 2, kPondingPage = 3;
+
+// Where the window opens against the design-condition window.
+constexpr QPoint kOffsetFromDesignWindow(5, 22);
+
+// The lists are aligned with blanks: a fixed-pitch face keeps their columns.
+QFont ListFont() { return JapaneseFont("ＭＳ ゴシック", 12); }
+
+QGroupBox* Group(const QString& title, QWidget* content) {
+  auto* group = new QGroupBox(title);
+  auto* layout = new QVBoxLayout(group);
+  layout->setContentsMargins(4, 4, 4, 4);
+  layout->addWidget(content);
+  return group;
+}
+
+QWidget* Row(std::initializer_list<std::pair<QWidget*, int>> widgets) {
+  auto* row = new QWidget;
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  for (auto [widget, stretch] : widgets) layout->addWidget(widget, stretch);
+  return row;
+}
+
+QWidget* Column(std::initializer_list<std::pair<QWidget*, int>> widgets) {
+  auto* column = new QWidget;
+  auto* layout = new QVBoxLayout(column);
+  layout->setContentsMargins(0, 0, 0, 0);
+  for (auto [widget, stretch] : widgets) layout->addWidget(widget, stretch);
+  return column;
+}
+
+}  // namespace
+
+ResultWindow::ResultWindow(ResultSheet& sheet, const DesignForm& form, UserInteraction& ui,
+                           QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::WindowStaysOnTopHint),
+      m_sheet(sheet),
+      m_form(form),
+      m_ui(ui),
+      m_topPages(new QTabWidget),
+      m_status(new QLabel) {
+  setWindowTitle(QStringLiteral("計算結果テーブル"));
+  resize(1040, 700);
+
+  for (ButtonTabs*& pages : m_subPages) pages = new ButtonTabs;
+
+  ButtonTabs& design = *m_subPages[0];
+  design.addPage(QStringLiteral("Ⅰ-1．設計条件"), designConditionsPage());
+  design.addPage(QStringLiteral("Ⅰ-2．水位～面積、容量曲線（図）"),
+                 Row({{chart(m_sheet.AreaChart), 1}, {chart(m_sheet.StorageChart), 1}}));
+
+  ButtonTabs& runoff = *m_subPages[1];
+  runoff.addPage(QStringLiteral("Ⅱ-1．降雨強度"),
+                 Row({{listGroup(QStringLiteral("算式"), m_sheet.HyetographText), 3},
+                      {tablePage(QStringLiteral("降雨強度(In)"), m_sheet.IntensityTable), 2}}));
+  runoff.addPage(QStringLiteral("Ⅱ-2．降雨波形"),
+                 Group(QStringLiteral("降雨波形(Q)：図"),
+                       Row({{tablePage({}, m_sheet.HyetographTable), 0},
+                            {chart(m_sheet.HyetographChart), 1}})));
+  runoff.addPage(QStringLiteral("Ⅱ-3．流出ﾊｲﾄﾞﾛｸﾞﾗﾌ"),
+                 Group(QStringLiteral("流出ﾊｲﾄﾞﾛｸﾞﾗﾌ(Q)：図"),
+                       Row({{tablePage({}, m_sheet.RunoffTable), 0},
+                            {chart(m_sheet.RunoffChart), 1}})));
+
+  ButtonTabs& pond = *m_subPages[2];
+  pond.addPage(QStringLiteral("Ⅲ-1．計算式、表"),
+               Row({{Column({{listGroup(QStringLiteral("算式"), m_sheet.RoutingText), 3},
+                             {listGroup(QStringLiteral("計算結果概要"), m_sheet.SummaryList), 2}}),
+                     1},
+                    {tablePage(QStringLiteral("表"), m_sheet.RoutingTable), 0}}));
+  pond.addPage(QStringLiteral("Ⅲ-2．放流量（図）"), chart(m_sheet.DischargeChart));
+  pond.addPage(QStringLiteral("Ⅲ-3．水位（図）"), chart(m_sheet.LevelChart));
+  pond.addPage(QStringLiteral("Ⅲ-2．湛水グラフ"), pondingPage());
+
+  m_topPages->addTab(m_subPages[0], QStringLiteral("Ⅰ．設計条件"));
+  m_topPages->addTab(m_subPages[1], QStringLiteral("Ⅱ．流出ﾊｲﾄﾞﾛｸﾞﾗﾌ"));
+  m_topPages->addTab(m_subPages[2], QStringLiteral("Ⅲ．調節池計算"));
+
+  connect(m_topPages, &QTabWidget::currentChanged, this, [this](int page) {
+    m_sheet.SelectTopPage(page);
+    syncPages();
+  });
+  for (std::size_t top = 0; top < m_subPages.size(); ++top) {
+    connect(m_subPages[top], &ButtonTabs::pageChosen, this,
+            [this, top](int page) { m_sheet.SubPage[top] = page; });
+  }
+  for (ChartWidget* widget : m_charts) {
+    connect(widget, &ChartWidget::pointerValuesChanged, m_status, &QLabel::setText);
+    connect(widget, &ChartWidget::saveFailed, this, [this](const QString& path) {
+      m_ui.ShowMessage("画像を保存できませんでした。\r" + path.toStdString(),
+                       MessageKind::Warning);
+    });
+  }
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(6, 6, 6, 2);
+  layout->addWidget(m_topPages, 1);
+  m_status->setMinimumHeight(m_status->fontMetrics().height() + 4);
+  layout->addWidget(m_status);
+  syncPages();
+}
+
+ResultWindow::~ResultWindow() = default;
+
+QWidget* ResultWindow::designConditionsPage() {
+  auto* lists = Column({{listGroup(QStringLiteral("総目次"), m_sheet.ContentsList), 1},
+                        {listGroup(QStringLiteral("基本条件"), m_sheet.ConditionsList), 3}});
+  return Row({{lists, 3},
+              {tablePage(QStringLiteral("調節池データ"), m_sheet.StageTable), 0},
+              {chart(m_sheet.RatingChart), 3}});
+}
+
+QWidget* ResultWindow::pondingPage() {
+  auto* choice = new QGroupBox(QStringLiteral("ラベル"));
+  auto* choiceLayout = new QHBoxLayout(choice);
+  m_pondingLabels = new QButtonGroup(choice);
+  const QString captions[] = {QStringLiteral("表示"), QStringLiteral("非表示")};
+  for (int index = 0; index < 2; ++index) {
+    auto* button = new QRadioButton(captions[index]);
+    m_pondingLabels->addButton(button, index);
+    choiceLayout->addWidget(button);
+  }
+  choiceLayout->addStretch();
+  ChartWidget* ponding = chart(m_sheet.PondingChart);
+  connect(m_pondingLabels, &QButtonGroup::idClicked, this, [this, ponding](int index) {
+    m_sheet.ChoosePondingLabels(index);
+    ponding->update();
+  });
+  return Column({{ponding, 1}, {choice, 0}});
+}
+
+QWidget* ResultWindow::tablePage(const QString& group, StringGrid& table) {
+  auto* model = new StringGridModel(table, this);
+  m_tableModels.push_back(model);
+  auto* view = new QTableView;
+  view->setModel(model);
+  view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  view->setSelectionBehavior(QAbstractItemView::SelectRows);
+  view->setSelectionMode(QAbstractItemView::SingleSelection);
+  view->verticalHeader()->hide();
+  view->verticalHeader()->setDefaultSectionSize(
+      std::max(table.DefaultRowHeight, view->fontMetrics().height() + 3));
+  view->horizontalHeader()->setHighlightSections(false);
+  int width = 2 * view->frameWidth() + view->verticalScrollBar()->sizeHint().width();
+  for (int col = 0; col < static_cast<int>(table.ColWidths.size()); ++col) {
+    view->setColumnWidth(col, table.ColWidths[static_cast<std::size_t>(col)]);
+    width += table.ColWidths[static_cast<std::size_t>(col)];
+  }
+  view->setMinimumWidth(width);
+  view->setMaximumWidth(width);
+  if (group.isEmpty()) return view;
+  return Group(group, view);
+}
+
+QWidget* ResultWindow::listGroup(const QString& group, const TextList& list) {
+  auto* model = new TextListModel(list, this);
+  m_listModels.push_back(model);
+  auto* view = new QListView;
+  view->setModel(model);
+  view->setFont(ListFont());
+  view->setUniformItemSizes(true);
+  view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  return Group(group, view);
+}
+
+ChartWidget* ResultWindow::chart(const Chart& chart) {
+  auto* widget = new ChartWidget(chart);
+  m_charts.push_back(widget);
+  return widget;
+}
+
+void ResultWindow::setPictureNameAsker(std::function<QString(const QString&)> asker) {
+  for (ChartWidget* widget : m_charts) widget->setSaveNameAsker(asker);
+}
+
+ButtonTabs* ResultWindow::subPages(int topPage) const {
+  if (topPage < 0 || topPage >= static_cast<int>(m_subPages.size())) return nullptr;
+  return m_subPages[static_cast<std::size_t>(topPage)];
+}
+
+StringGridModel* ResultWindow::tableModel(const StringGrid& table) const {
+  for (StringGridModel* model : m_tableModels) {
+    if (&model->grid() == &table) return model;
+  }
+  return nullptr;
+}
+
+TextListModel* ResultWindow::listModel(const TextList& list) const {
+  for (TextListModel* model : m_listModels) {
+    if (&model->lines() == &list) return model;
+  }
+  return nullptr;
+}
+
+ChartWidget* ResultWindow::chartWidget(const Chart& chart) const {
+  for (ChartWidget* widget : m_charts) {
+    if (&widget->chart() == &chart) return widget;
+  }
+  return nullptr;
+}
+
+void ResultWindow::resetModels(bool begin) {
+  for (StringGridModel* model : m_tableModels) begin ? model->beginChange() : model->endChange();
+  for (TextListModel* model : m_listModels) begin ? model->beginChange() : model->endChange();
+}
+
+void ResultWindow::changeSheet(const std::function<void()>& change) {
+  hide();
+  resetModels(true);
+  // The models must hear the end of the change whatever way it ends.
+  struct EndChange {
+    ResultWindow* window;
+    ~EndChange() { window->resetModels(false); }
+  };
+  {
+    EndChange end{this};
+    change();
+  }
+  for (ChartWidget* widget : m_charts) widget->update();
+  syncPages();
+  setVisible(m_sheet.Visible);
+}
+
+void ResultWindow::showOnFirstPages() {
+  // A window that is already shown still lands on its first pages and its place.
+  if (isVisible()) landOnFirstPages();
+  show();
+  raise();
+  activateWindow();
+}
+
+void ResultWindow::followCalcKind() { syncPages(); }
+
+void ResultWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!event->spontaneous()) landOnFirstPages();
+}
+
+void ResultWindow::landOnFirstPages() {
+  m_sheet.Show();
+  syncPages();
+  if (m_anchor) move(m_anchor->pos() + kOffsetFromDesignWindow);
+}
+
+void ResultWindow::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  if (!event->spontaneous()) m_sheet.Hide();
+}
+
+void ResultWindow::syncPages() {
+  const KindDependentView view = ViewForKind(m_form.ActiveCalcKind);
+  ButtonTabs& pond = *m_subPages[2];
+  pond.setPageVisible(kDischargePage, view.dischargePageVisible);
+  pond.setPageVisible(kLevelPage, view.levelPageVisible);
+  pond.setPageVisible(kPondingPage, view.pondingPageVisible);
+  // A sub-page that the kind has just taken away gives way to the first one.
+  if (!pond.isPageVisible(m_sheet.SubPage[2])) m_sheet.SubPage[2] = 0;
+
+  const QSignalBlocker blocker(m_topPages);
+  m_topPages->setCurrentIndex(m_sheet.TopPage);
+  for (std::size_t top = 0; top < m_subPages.size(); ++top) {
+    m_subPages[top]->setCurrentIndex(m_sheet.SubPage[top]);
+  }
+  if (QAbstractButton* choice = m_pondingLabels->button(m_sheet.PondingLabelChoice)) {
+    choice->setChecked(true);
+  }
+}
