@@ -1,0 +1,84 @@
+#include "app/estimatewindow.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "app/clickablelabel.h"
+#include "app/textlistmodel.h"
+#include "core/interaction/recordinginteraction.h"
+
+
+class EstimateWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // From the defaults to V and its derivation; a bad input keeps the last result; the value
+  // labels are edited through the input box; "印刷..." hands the lines over.
+  void computesEditsAndHandsItsLinesToPrint() {
+    RecordingInteraction ui;
+    EstimateWindow window(ui);
+    window.open();
+    QCOMPARE(window.windowTitle(), QStringLiteral("調節池容量の計算(簡便法)"));
+    QCOMPARE(window.storageText(), QStringLiteral("0.0"));
+    QCOMPARE(window.coefficientField()->currentText(), QStringLiteral("0.84"));
+    QCOMPARE(window.coefficientField()->count(), 19);
+
+    QTest::mouseClick(window.computeButton(), Qt::LeftButton);
+    QCOMPARE(window.storageText(), QStringLiteral("296,558.4"));
+    const TextList& lines = window.lines();
+    QCOMPARE(window.linesModel()->rowCount(), static_cast<int>(lines.size()));
+    QCOMPARE(lines.front(), "1.調節池容量の計算(簡便法)");
+    QVERIFY(std::find(lines.begin(), lines.end(), "      t=x^(1/n)=747.422分") != lines.end());
+    QVERIFY(std::find(lines.begin(), lines.end(), "     5.186･x^2-513.690･x-32547.927=0") !=
+            lines.end());
+    QCOMPARE(window.linesModel()->data(window.linesModel()->index(0)).toString(),
+             QString::fromStdString(lines.front()));
+
+    // A malformed or impossible input: its message, and V and the lines stay.
+    const TextList before = lines;
+    window.releaseField()->setText(QStringLiteral("abc"));
+    window.compute();
+    window.releaseField()->setText(QStringLiteral("0"));
+    window.compute();
+    QCOMPARE(ui.Texts(), (std::vector<std::string>{"'abc' is not a valid floating point value",
+                                                   "Floating point division by zero"}));
+    QCOMPARE(window.storageText(), QStringLiteral("296,558.4"));
+    QVERIFY(window.lines() == before);
+    window.releaseField()->setText(QStringLiteral("6.0"));
+
+    // The input box opens at the window + label + (45, 50) with the label's hint and text; its
+    // answer goes into the label, a cancel leaves it.
+    QString caption, text;
+    QPoint at;
+    std::optional<QString> answer = QStringLiteral("0.75");
+    window.setValueAsker([&](const QString& c, const QString& t, QPoint p) {
+      caption = c, text = t, at = p;
+      return answer;
+    });
+    ClickableLabel& n = *window.labelN();
+    QTest::mouseClick(&n, Qt::LeftButton);
+    QCOMPARE(caption, QStringLiteral("x"));
+    QCOMPARE(text, QStringLiteral("3/4"));
+    QCOMPARE(at, window.pos() + n.mapTo(&window, QPoint(0, 0)) + QPoint(45, 50));
+    QCOMPARE(n.text(), QStringLiteral("0.75"));
+    answer.reset();
+    QTest::mouseClick(window.labelA(), Qt::LeftButton);
+    QCOMPARE(window.labelA()->text(), QStringLiteral("2590"));
+
+    window.compute();
+    QCOMPARE(window.storageText(), QStringLiteral("296,558.4"));
+    QVERIFY(std::find(window.lines().begin(), window.lines().end(),
+                      "      n (降雨強度曲線式係数)=0.75") != window.lines().end());
+
+    TextList printed;
+    connect(&window, &EstimateWindow::printRequested, this,
+            [&](const TextList& handed) { printed = handed; });
+    QTest::mouseClick(window.printButton(), Qt::LeftButton);
+    QVERIFY(printed == window.lines());
+  }
+};
+
+QTEST_MAIN(EstimateWindowTest)
+#include "estimatewindow_test.moc"
