@@ -7,17 +7,14 @@
 #include <QPainter>
 
 #include "app/chartpicture.h"
+#include "charts/axisscale.h"
 #include "core/text/formatnumber.h"
 #include "qtdraw/paintercanvas.h"
 
 namespace {
 
-// An axis without a format of its own shows its values with up to three decimals.
-constexpr std::string_view kPlainFormat = "#,##0.###";
-
 QString AxisValue(const ChartAxis& axis, double value) {
-  std::string_view format = axis.format.empty() ? kPlainFormat : std::string_view(axis.format);
-  return QString::fromStdString(FormatNumber(format, value));
+  return QString::fromStdString(FormatNumber(AxisFormat(axis), value));
 }
 
 QString AxisName(const ChartAxis& axis, QLatin1Char fallback) {
@@ -26,11 +23,15 @@ QString AxisName(const ChartAxis& axis, QLatin1Char fallback) {
 
 }  // namespace
 
-ChartWidget::ChartWidget(const Chart& chart, QWidget* parent) : QWidget(parent), m_chart(chart) {
+ChartWidget::ChartWidget(const Chart& chart, ChartSize size, QWidget* parent)
+    : QWidget(parent), m_chart(chart), m_size(size.width, size.height) {
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setMinimumSize(160, 120);
+  setMinimumSize(m_size / 2);
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
+
+QSize ChartWidget::sizeHint() const { return m_size; }
 
 void ChartWidget::setStyle(const ChartStyle& style) {
   m_style = style;
@@ -43,6 +44,7 @@ QString ChartWidget::valuesAt(QPointF position) const {
   QImage scratch(1, 1, QImage::Format_ARGB32_Premultiplied);
   QPainter painter(&scratch);
   PainterCanvas canvas(painter);
+  canvas.SetFont(ChartTextFont(m_style));
   const ChartLayout layout =
       LayoutChart(m_chart, canvas,
                   {0, 0, static_cast<double>(width()), static_cast<double>(height())}, m_style);
@@ -52,21 +54,18 @@ QString ChartWidget::valuesAt(QPointF position) const {
       position.y() > plot.bottom()) {
     return {};
   }
-  const double x = layout.xMinimum +
-                   (position.x() - plot.left) / plot.width * (layout.xMaximum - layout.xMinimum);
-  const double y = layout.yMinimum + (plot.bottom() - position.y()) / plot.height *
-                                         (layout.yMaximum - layout.yMinimum);
+  const CanvasPoint value = PlotValue(layout, {position.x(), position.y()});
   return AxisName(m_chart.bottom, QLatin1Char('x')) + QStringLiteral(": ") +
-         AxisValue(m_chart.bottom, x) + QStringLiteral("　") +
+         AxisValue(m_chart.bottom, value.x) + QStringLiteral("　") +
          AxisName(m_chart.left, QLatin1Char('y')) + QStringLiteral(": ") +
-         AxisValue(m_chart.left, y);
+         AxisValue(m_chart.left, value.y);
 }
 
 bool ChartWidget::saveImageAs() {
   if (!m_askSaveName) return false;
   const QString path = m_askSaveName(ChartPictureName(m_chart));
   if (path.isEmpty()) return false;
-  if (SaveChartPicture(m_chart, m_style, size(), path)) return true;
+  if (SaveChartPicture(m_chart, m_style, m_size, path)) return true;
   emit saveFailed(path);
   return false;
 }

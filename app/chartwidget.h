@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "charts/chartrenderer.h"
+#include "charts/chartsizes.h"
 #include "results/chart.h"
 
 class ChartWidget final : public QWidget {
@@ -17,7 +18,11 @@ class ChartWidget final : public QWidget {
   /// Asks where to save the picture; an empty text cancels.
   using SaveNameAsker = std::function<QString(const QString& suggestedName)>;
 
-  ChartWidget(const Chart& chart, QWidget* parent = nullptr);
+  /// Shows `chart`, which outlives the widget, at its on-screen `size` unless the page is smaller
+  /// or larger; pictures are saved at that size.
+  ChartWidget(const Chart& chart, ChartSize size, QWidget* parent = nullptr);
+
+  QSize sizeHint() const override;
 
   const Chart& chart() const { return m_chart; }
   void setStyle(const ChartStyle& style);
@@ -27,7 +32,7 @@ class ChartWidget final : public QWidget {
   /// empty outside the plot box or while the chart has no usable ranges.
   QString valuesAt(QPointF position) const;
 
-  /// Asks for a file name and saves the chart there at the widget's size; returns whether a
+  /// Asks for a file name and saves the chart there at its on-screen size; returns whether a
   /// picture was written. "画像として保存…" of the context menu.
   bool saveImageAs();
 
@@ -45,6 +50,7 @@ class ChartWidget final : public QWidget {
 
  private:
   const Chart& m_chart;
+  QSize m_size;
   ChartStyle m_style;
   SaveNameAsker m_askSaveName;
 };

@@ -15,9 +15,8 @@ IntensityCurveWindow::IntensityCurveWindow(const DesignForm& form, UserInteracti
     : QWidget(parent, Qt::Dialog | Qt::WindowStaysOnTopHint),
       m_form(form),
       m_ui(ui),
-      m_chartWidget(new ChartWidget(m_chart)) {
+      m_chartWidget(new ChartWidget(m_chart, kIntensityCurveChartSize)) {
   setWindowTitle(QStringLiteral("降雨強度曲線図"));
-  resize(640, 480);
   auto* cancel = new QPushButton(QStringLiteral("取消し"));
   connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
   auto* status = new QLabel;

@@ -14,6 +14,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "app/buttontabs.h"
 #include "app/chartwidget.h"
 #include "app/stringgridmodel.h"
@@ -55,6 +57,21 @@ QWidget* Column(std::initializer_list<std::pair<QWidget*, int>> widgets) {
   return column;
 }
 
+// The designed column widths, widened where the texts of the current rows or of the headers
+// would not fit in the screen font; the view keeps the width of its columns.
+void FitColumns(QTableView& view, const StringGrid& table) {
+  int width = 2 * view.frameWidth() + view.verticalScrollBar()->sizeHint().width();
+  for (int col = 0; col < table.ColCount(); ++col) {
+    const std::size_t designed = static_cast<std::size_t>(col);
+    const int fitted = std::max({designed < table.ColWidths.size() ? table.ColWidths[designed] : 0,
+                                 static_cast<const QAbstractItemView&>(view).sizeHintForColumn(col),
+                                 view.horizontalHeader()->sectionSizeHint(col)});
+    view.setColumnWidth(col, fitted);
+    width += fitted;
+  }
+  view.setFixedWidth(width);
+}
+
 }  // namespace
 
 ResultWindow::ResultWindow(ResultSheet& sheet, const DesignForm& form, UserInteraction& ui,
@@ -66,14 +83,13 @@ ResultWindow::ResultWindow(ResultSheet& sheet, const DesignForm& form, UserInter
       m_topPages(new QTabWidget),
       m_status(new QLabel) {
   setWindowTitle(QStringLiteral("計算結果テーブル"));
-  resize(1040, 700);
 
   for (ButtonTabs*& pages : m_subPages) pages = new ButtonTabs;
 
   ButtonTabs& design = *m_subPages[0];
   design.addPage(QStringLiteral("Ⅰ-1．設計条件"), designConditionsPage());
   design.addPage(QStringLiteral("Ⅰ-2．水位～面積、容量曲線（図）"),
-                 Row({{chart(m_sheet.AreaChart), 1}, {chart(m_sheet.StorageChart), 1}}));
+                 Row({{chart(m_sheet.AreaChart, kAreaChartSize), 1}, {chart(m_sheet.StorageChart, kStorageChartSize), 1}}));
 
   ButtonTabs& runoff = *m_subPages[1];
   runoff.addPage(QStringLiteral("Ⅱ-1．降雨強度"),
@@ -82,11 +98,11 @@ ResultWindow::ResultWindow(ResultSheet& sheet, const DesignForm& form, UserInter
   runoff.addPage(QStringLiteral("Ⅱ-2．降雨波形"),
                  Group(QStringLiteral("降雨波形(Q)：図"),
                        Row({{tablePage({}, m_sheet.HyetographTable), 0},
-                            {chart(m_sheet.HyetographChart), 1}})));
+                            {chart(m_sheet.HyetographChart, kHyetographChartSize), 1}})));
   runoff.addPage(QStringLiteral("Ⅱ-3．流出ﾊｲﾄﾞﾛｸﾞﾗﾌ"),
                  Group(QStringLiteral("流出ﾊｲﾄﾞﾛｸﾞﾗﾌ(Q)：図"),
                        Row({{tablePage({}, m_sheet.RunoffTable), 0},
-                            {chart(m_sheet.RunoffChart), 1}})));
+                            {chart(m_sheet.RunoffChart, kRunoffChartSize), 1}})));
 
   ButtonTabs& pond = *m_subPages[2];
   pond.addPage(QStringLiteral("Ⅲ-1．計算式、表"),
@@ -94,8 +110,8 @@ ResultWindow::ResultWindow(ResultSheet& sheet, const DesignForm& form, UserInter
                              {listGroup(QStringLiteral("計算結果概要"), m_sheet.SummaryList), 2}}),
                      1},
                     {tablePage(QStringLiteral("表"), m_sheet.RoutingTable), 0}}));
-  pond.addPage(QStringLiteral("Ⅲ-2．放流量（図）"), chart(m_sheet.DischargeChart));
-  pond.addPage(QStringLiteral("Ⅲ-3．水位（図）"), chart(m_sheet.LevelChart));
+  pond.addPage(QStringLiteral("Ⅲ-2．放流量（図）"), chart(m_sheet.DischargeChart, kDischargeChartSize));
+  pond.addPage(QStringLiteral("Ⅲ-3．水位（図）"), chart(m_sheet.LevelChart, kLevelChartSize));
   pond.addPage(QStringLiteral("Ⅲ-2．湛水グラフ"), pondingPage());
 
   m_topPages->addTab(m_subPages[0], QStringLiteral("Ⅰ．設計条件"));
@@ -124,6 +140,7 @@ ResultWindow::ResultWindow(ResultSheet& sheet, const DesignForm& form, UserInter
   m_status->setMinimumHeight(m_status->fontMetrics().height() + 4);
   layout->addWidget(m_status);
   syncPages();
+  resize(sizeHint());
 }
 
 ResultWindow::~ResultWindow() = default;
@@ -133,7 +150,7 @@ QWidget* ResultWindow::designConditionsPage() {
                         {listGroup(QStringLiteral("基本条件"), m_sheet.ConditionsList), 3}});
   return Row({{lists, 3},
               {tablePage(QStringLiteral("調節池データ"), m_sheet.StageTable), 0},
-              {chart(m_sheet.RatingChart), 3}});
+              {chart(m_sheet.RatingChart, kRatingChartSize), 3}});
 }
 
 QWidget* ResultWindow::pondingPage() {
@@ -147,7 +164,8 @@ QWidget* ResultWindow::pondingPage() {
     choiceLayout->addWidget(button);
   }
   choiceLayout->addStretch();
-  ChartWidget* ponding = chart(m_sheet.PondingChart);
+  choice->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+  ChartWidget* ponding = chart(m_sheet.PondingChart, kPondingChartSize);
   connect(m_pondingLabels, &QButtonGroup::idClicked, this, [this, ponding](int index) {
     m_sheet.ChoosePondingLabels(index);
     ponding->update();
@@ -167,13 +185,10 @@ QWidget* ResultWindow::tablePage(const QString& group, StringGrid& table) {
   view->verticalHeader()->setDefaultSectionSize(
       std::max(table.DefaultRowHeight, view->fontMetrics().height() + 3));
   view->horizontalHeader()->setHighlightSections(false);
-  int width = 2 * view->frameWidth() + view->verticalScrollBar()->sizeHint().width();
-  for (int col = 0; col < static_cast<int>(table.ColWidths.size()); ++col) {
-    view->setColumnWidth(col, table.ColWidths[static_cast<std::size_t>(col)]);
-    width += table.ColWidths[static_cast<std::size_t>(col)];
-  }
-  view->setMinimumWidth(width);
-  view->setMaximumWidth(width);
+  view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  m_tableViews.push_back(view);
+  FitColumns(*view, table);
   if (group.isEmpty()) return view;
   return Group(group, view);
 }
@@ -189,8 +204,8 @@ QWidget* ResultWindow::listGroup(const QString& group, const TextList& list) {
   return Group(group, view);
 }
 
-ChartWidget* ResultWindow::chart(const Chart& chart) {
-  auto* widget = new ChartWidget(chart);
+ChartWidget* ResultWindow::chart(const Chart& chart, ChartSize size) {
+  auto* widget = new ChartWidget(chart, size);
   m_charts.push_back(widget);
   return widget;
 }
@@ -241,6 +256,9 @@ void ResultWindow::changeSheet(const std::function<void()>& change) {
   {
     EndChange end{this};
     change();
+  }
+  for (QTableView* view : m_tableViews) {
+    FitColumns(*view, static_cast<const StringGridModel*>(view->model())->grid());
   }
   for (ChartWidget* widget : m_charts) widget->update();
   syncPages();

@@ -10,6 +10,7 @@
 #include <functional>
 #include <vector>
 
+#include "charts/chartsizes.h"
 #include "core/design/designform.h"
 #include "core/interaction/userinteraction.h"
 #include "results/resultsheet.h"
@@ -62,7 +63,7 @@ class ResultWindow final : public QWidget {
  private:
   QWidget* tablePage(const QString& group, StringGrid& table);
   QWidget* listGroup(const QString& group, const TextList& list);
-  ChartWidget* chart(const Chart& chart);
+  ChartWidget* chart(const Chart& chart, ChartSize size);
   QWidget* designConditionsPage();
   QWidget* pondingPage();
   void landOnFirstPages();
@@ -76,6 +77,7 @@ class ResultWindow final : public QWidget {
   QTabWidget* m_topPages;
   std::array<ButtonTabs*, 3> m_subPages{};
   std::vector<StringGridModel*> m_tableModels;
+  std::vector<QTableView*> m_tableViews;
   std::vector<TextListModel*> m_listModels;
   std::vector<ChartWidget*> m_charts;
   QButtonGroup* m_pondingLabels = nullptr;
