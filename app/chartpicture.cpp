@@ -37,10 +37,3 @@ bool SaveChartPicture(const Chart& chart, const ChartStyle& style, QSize size,
   Draw(chart, style, size, image);
   return image.save(path, "PNG");
 }
-
-QString ChartPictureName(const Chart& chart) {
-  QString name = QString::fromStdString(chart.title).trimmed();
-  for (QChar forbidden : QStringLiteral("/\\:*?\"<>|")) name.replace(forbidden, QLatin1Char('_'));
-  if (name.isEmpty()) name = QStringLiteral("chart");
-  return name + QStringLiteral(".png");
-}

@@ -12,7 +12,3 @@
 /// Returns whether the file was written.
 bool SaveChartPicture(const Chart& chart, const ChartStyle& style, QSize size,
                       const QString& path);
-
-/// A file name for the chart's picture: its title with characters that a file name cannot
-/// hold replaced, and ".png".
-QString ChartPictureName(const Chart& chart);

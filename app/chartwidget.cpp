@@ -62,8 +62,8 @@ QString ChartWidget::valuesAt(QPointF position) const {
 }
 
 bool ChartWidget::saveImageAs() {
-  if (!m_askSaveName) return false;
-  const QString path = m_askSaveName(ChartPictureName(m_chart));
+  if (!m_askPictureFile) return false;
+  const QString path = m_askPictureFile();
   if (path.isEmpty()) return false;
   if (SaveChartPicture(m_chart, m_style, m_size, path)) return true;
   emit saveFailed(path);

@@ -16,7 +16,7 @@ class ChartWidget final : public QWidget {
 
  public:
   /// Asks where to save the picture; an empty text cancels.
-  using SaveNameAsker = std::function<QString(const QString& suggestedName)>;
+  using PictureFileAsker = std::function<QString()>;
 
   /// Shows `chart`, which outlives the widget, at its on-screen `size` unless the page is smaller
   /// or larger; pictures are saved at that size.
@@ -26,7 +26,7 @@ class ChartWidget final : public QWidget {
 
   const Chart& chart() const { return m_chart; }
   void setStyle(const ChartStyle& style);
-  void setSaveNameAsker(SaveNameAsker asker) { m_askSaveName = std::move(asker); }
+  void setPictureFileAsker(PictureFileAsker asker) { m_askPictureFile = std::move(asker); }
 
   /// The values at a point of the widget as "x title: x　y title: y" in the axes' formats;
   /// empty outside the plot box or while the chart has no usable ranges.
@@ -52,5 +52,5 @@ class ChartWidget final : public QWidget {
   const Chart& m_chart;
   QSize m_size;
   ChartStyle m_style;
-  SaveNameAsker m_askSaveName;
+  PictureFileAsker m_askPictureFile;
 };

@@ -12,8 +12,9 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "app/inputbox.h"
 #include "app/textlistmodel.h"
-#include "app/clickablelabel.h"
+#include "app/valuelabel.h"
 #include "core/calc/storageestimate.h"
 #include "core/text/conversionerror.h"
 #include "qtdraw/paintercanvas.h"
@@ -28,17 +29,25 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 QLabel* Caption(const char* text) { return new QLabel(QString::fromUtf8(text)); }
 
+// A coefficient of the intensity formula: blue at rest, its hint as the input box caption.
+ValueLabelWidget* ValueLabel(const QString& text, const QString& hint) {
+  auto* label = new ValueLabelWidget(Qt::blue, nullptr);
+  label->setText(text);
+  label->setToolTip(hint);
+  return label;
+}
+
 }  // namespace
 
-EstimateWindow::EstimateWindow(UserInteraction& ui, QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), m_ui(ui) {
+EstimateWindow::EstimateWindow(UserInteraction& ui, InputBox& inputBox, QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), m_ui(ui), m_inputBox(inputBox) {
   setWindowTitle(QStringLiteral("調節池容量の計算(簡便法)"));
   const StorageEstimateInputs defaults;
 
   // r = a / (t^n + b), with the three coefficients as value labels in their places.
-  m_a = new ClickableLabel(Q(defaults.a), QStringLiteral("a"), Qt::blue);
-  m_n = new ClickableLabel(Q(defaults.n), QStringLiteral("x"), Qt::blue);
-  m_b = new ClickableLabel(Q(defaults.b), QStringLiteral("b"), Qt::blue);
+  m_a = ValueLabel(Q(defaults.a), QStringLiteral("a"));
+  m_n = ValueLabel(Q(defaults.n), QStringLiteral("x"));
+  m_b = ValueLabel(Q(defaults.b), QStringLiteral("b"));
   auto* intensity = new QGroupBox(QStringLiteral("1．降雨強度(mm/hr)"));
   auto* formula = new QGridLayout(intensity);
   formula->addWidget(m_a, 0, 1, 1, 4, Qt::AlignHCenter);
@@ -51,8 +60,8 @@ EstimateWindow::EstimateWindow(UserInteraction& ui, QWidget* parent)
   formula->addWidget(Caption("＋"), 2, 3);
   formula->addWidget(m_b, 2, 4, Qt::AlignLeft);
   formula->setColumnStretch(5, 1);
-  for (ClickableLabel* label : {m_a, m_n, m_b}) {
-    connect(label, &ClickableLabel::clicked, this, [this, label] { editValue(label); });
+  for (ValueLabelWidget* label : {m_a, m_n, m_b}) {
+    connect(label, &ValueLabelWidget::clicked, this, [this, label] { editValue(label); });
   }
 
   m_qc = new QLineEdit(Q(defaults.Qc));
@@ -142,15 +151,12 @@ void EstimateWindow::compute() {
   }
   if (!estimate) return;
   m_storage->setText(Q(EstimatedStorageText(*estimate)));
-  m_linesModel->beginChange();
   m_lines = StorageEstimateLines(*estimate);
-  m_linesModel->endChange();
+  m_linesModel->reload();
 }
 
-void EstimateWindow::editValue(ClickableLabel* label) {
-  if (!m_askValue) return;
+void EstimateWindow::editValue(ValueLabelWidget* label) {
   const QPoint at = pos() + label->mapTo(this, QPoint(0, 0)) + kInputBoxOffset;
-  if (std::optional<QString> text = m_askValue(label->hint(), label->text(), at)) {
-    label->setText(*text);
-  }
+  m_inputBox.edit(label->toolTip(), label->text(), at,
+                  [label](const QString& text) { label->setText(text); });
 }

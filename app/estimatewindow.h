@@ -5,8 +5,6 @@
 /// the last result until the next "計算".
 
 #include <QWidget>
-#include <functional>
-#include <optional>
 
 #include "core/interaction/userinteraction.h"
 #include "results/resultsheet.h"
@@ -15,36 +13,31 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 class TextListModel;
-class ClickableLabel;
+class InputBox;
+class ValueLabelWidget;
 
 class EstimateWindow final : public QWidget {
   Q_OBJECT
 
  public:
-  /// Asks for a new text of a value label through the input box: its caption (the label's
-  /// hint), the current text and the screen position of the box; nothing when cancelled.
-  using ValueAsker =
-      std::function<std::optional<QString>(const QString& caption, const QString& text, QPoint at)>;
-
-  EstimateWindow(UserInteraction& ui, QWidget* parent = nullptr);
+  /// `ui` shows the messages of "計算"; `inputBox` edits the value labels.
+  EstimateWindow(UserInteraction& ui, InputBox& inputBox, QWidget* parent = nullptr);
   ~EstimateWindow() override;
-
-  void setValueAsker(ValueAsker asker) { m_askValue = std::move(asker); }
 
   /// "1．必要調節容量(簡便法)": the window at the centre of the screen.
   void open();
   /// "計算": reads the inputs, computes, and writes V and the derivation; an input that is no
   /// number or a calculation that fails shows its message and leaves both as they were.
   void compute();
-  /// A click on a value label: the input box at this window's position + the label's position +
-  /// (45, 50), whose confirmed text goes into the label.
-  void editValue(ClickableLabel* label);
+  /// A click on a value label: the input box, captioned with the label's hint, at this window's
+  /// position + the label's position + (45, 50); its confirmed text goes into the label.
+  void editValue(ValueLabelWidget* label);
 
   const TextList& lines() const { return m_lines; }
   QString storageText() const;
-  ClickableLabel* labelA() const { return m_a; }
-  ClickableLabel* labelN() const { return m_n; }
-  ClickableLabel* labelB() const { return m_b; }
+  ValueLabelWidget* labelA() const { return m_a; }
+  ValueLabelWidget* labelN() const { return m_n; }
+  ValueLabelWidget* labelB() const { return m_b; }
   QLineEdit* releaseField() const { return m_qc; }
   QLineEdit* areaField() const { return m_area; }
   QComboBox* coefficientField() const { return m_f; }
@@ -58,11 +51,11 @@ class EstimateWindow final : public QWidget {
 
  private:
   UserInteraction& m_ui;
-  ValueAsker m_askValue;
+  InputBox& m_inputBox;
   TextList m_lines;
-  ClickableLabel* m_a;
-  ClickableLabel* m_n;
-  ClickableLabel* m_b;
+  ValueLabelWidget* m_a;
+  ValueLabelWidget* m_n;
+  ValueLabelWidget* m_b;
   QLineEdit* m_qc;
   QLineEdit* m_area;
   QComboBox* m_f;

@@ -10,14 +10,17 @@
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
+#include "app/appinteraction.h"
 #include "app/buttontabs.h"
 #include "app/chartwidget.h"
+#include "app/designdocument.h"
 #include "app/stringgridmodel.h"
 #include "app/textlistmodel.h"
 #include "qtdraw/paintercanvas.h"
@@ -27,11 +30,28 @@ namespace {
 // Sub-pages of "Ⅲ．調節池計算".
 constexpr int kDischargePage = 1, kLevelPage = 2, kPondingPage = 3;
 
+// The chart pictures of the context menu.
+constexpr char kPictureFilter[] = "PNG, SVG|*.png *.svg";
+constexpr char kPictureSuffix[] = "png";
+
 // Where the window opens against the design-condition window.
 constexpr QPoint kOffsetFromDesignWindow(5, 22);
 
 // The lists are aligned with blanks: a fixed-pitch face keeps their columns.
 QFont ListFont() { return JapaneseFont("ＭＳ ゴシック", 12); }
+
+// Every cell of the result tables is a number, a clock time or a row number: right-aligned so
+// that a column reads down by its digits.
+class RightAlignedDelegate final : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    option->displayAlignment = Qt::AlignRight | Qt::AlignVCenter;
+  }
+};
 
 QGroupBox* Group(const QString& title, QWidget* content) {
   auto* group = new QGroupBox(title);
@@ -74,11 +94,10 @@ void FitColumns(QTableView& view, const StringGrid& table) {
 
 }  // namespace
 
-ResultWindow::ResultWindow(ResultSheet& sheet, const DesignForm& form, UserInteraction& ui,
-                           QWidget* parent)
+ResultWindow::ResultWindow(DesignDocument& document, AppInteraction& ui, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::WindowStaysOnTopHint),
-      m_sheet(sheet),
-      m_form(form),
+      m_document(document),
+      m_sheet(document.sheet()),
       m_ui(ui),
       m_topPages(new QTabWidget),
       m_status(new QLabel) {
@@ -128,11 +147,20 @@ ResultWindow::ResultWindow(ResultSheet& sheet, const DesignForm& form, UserInter
   }
   for (ChartWidget* widget : m_charts) {
     connect(widget, &ChartWidget::pointerValuesChanged, m_status, &QLabel::setText);
+    widget->setPictureFileAsker([this] {
+      std::filesystem::path file = m_ui.ChooseFileToSave(
+          {kPictureFilter, kPictureSuffix, m_document.dialogDirectory(), true});
+      if (!file.empty()) m_document.rememberDialogFile(file);
+      return QString::fromStdString(file.string());
+    });
     connect(widget, &ChartWidget::saveFailed, this, [this](const QString& path) {
       m_ui.ShowMessage("画像を保存できませんでした。\r" + path.toStdString(),
                        MessageKind::Warning);
     });
   }
+  connect(&m_document, &DesignDocument::sheetChanged, this, &ResultWindow::reload);
+  connect(&m_document, &DesignDocument::resultVisibilityChanged, this, &ResultWindow::setShown);
+  connect(&m_document, &DesignDocument::formChanged, this, &ResultWindow::followCalcKind);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(6, 6, 6, 2);
@@ -174,10 +202,10 @@ QWidget* ResultWindow::pondingPage() {
 }
 
 QWidget* ResultWindow::tablePage(const QString& group, StringGrid& table) {
-  auto* model = new StringGridModel(table, this);
-  m_tableModels.push_back(model);
+  auto* model = new StringGridModel(table, false, this);
   auto* view = new QTableView;
   view->setModel(model);
+  view->setItemDelegate(new RightAlignedDelegate(view));
   view->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view->setSelectionBehavior(QAbstractItemView::SelectRows);
   view->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -187,7 +215,7 @@ QWidget* ResultWindow::tablePage(const QString& group, StringGrid& table) {
   view->horizontalHeader()->setHighlightSections(false);
   view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  m_tableViews.push_back(view);
+  m_tables.push_back({&table, model, view});
   FitColumns(*view, table);
   if (group.isEmpty()) return view;
   return Group(group, view);
@@ -210,18 +238,14 @@ ChartWidget* ResultWindow::chart(const Chart& chart, ChartSize size) {
   return widget;
 }
 
-void ResultWindow::setPictureNameAsker(std::function<QString(const QString&)> asker) {
-  for (ChartWidget* widget : m_charts) widget->setSaveNameAsker(asker);
-}
-
 ButtonTabs* ResultWindow::subPages(int topPage) const {
   if (topPage < 0 || topPage >= static_cast<int>(m_subPages.size())) return nullptr;
   return m_subPages[static_cast<std::size_t>(topPage)];
 }
 
 StringGridModel* ResultWindow::tableModel(const StringGrid& table) const {
-  for (StringGridModel* model : m_tableModels) {
-    if (&model->grid() == &table) return model;
+  for (const Table& shown : m_tables) {
+    if (shown.grid == &table) return shown.model;
   }
   return nullptr;
 }
@@ -240,32 +264,21 @@ ChartWidget* ResultWindow::chartWidget(const Chart& chart) const {
   return nullptr;
 }
 
-void ResultWindow::resetModels(bool begin) {
-  for (StringGridModel* model : m_tableModels) begin ? model->beginChange() : model->endChange();
-  for (TextListModel* model : m_listModels) begin ? model->beginChange() : model->endChange();
-}
-
-void ResultWindow::changeSheet(const std::function<void()>& change) {
-  hide();
-  resetModels(true);
-  // The models must hear the end of the change whatever way it ends.
-  struct EndChange {
-    ResultWindow* window;
-    ~EndChange() { window->resetModels(false); }
-  };
-  {
-    EndChange end{this};
-    change();
+void ResultWindow::reload() {
+  for (const Table& shown : m_tables) {
+    shown.model->reload();
+    FitColumns(*shown.view, *shown.grid);
   }
-  for (QTableView* view : m_tableViews) {
-    FitColumns(*view, static_cast<const StringGridModel*>(view->model())->grid());
-  }
+  for (TextListModel* model : m_listModels) model->reload();
   for (ChartWidget* widget : m_charts) widget->update();
   syncPages();
-  setVisible(m_sheet.Visible);
 }
 
-void ResultWindow::showOnFirstPages() {
+void ResultWindow::setShown(bool shown) {
+  if (!shown) {
+    hide();
+    return;
+  }
   // A window that is already shown still lands on its first pages and its place.
   if (isVisible()) landOnFirstPages();
   show();
@@ -292,7 +305,7 @@ void ResultWindow::hideEvent(QHideEvent* event) {
 }
 
 void ResultWindow::syncPages() {
-  const KindDependentView view = ViewForKind(m_form.ActiveCalcKind);
+  const KindDependentView view = ViewForKind(m_document.form().ActiveCalcKind);
   ButtonTabs& pond = *m_subPages[2];
   pond.setPageVisible(kDischargePage, view.dischargePageVisible);
   pond.setPageVisible(kLevelPage, view.levelPageVisible);

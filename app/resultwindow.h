@@ -7,16 +7,15 @@
 
 #include <QWidget>
 #include <array>
-#include <functional>
 #include <vector>
 
 #include "charts/chartsizes.h"
-#include "core/design/designform.h"
-#include "core/interaction/userinteraction.h"
 #include "results/resultsheet.h"
 
+class AppInteraction;
 class ButtonTabs;
 class ChartWidget;
+class DesignDocument;
 class QButtonGroup;
 class QLabel;
 class QTabWidget;
@@ -28,22 +27,19 @@ class ResultWindow final : public QWidget {
   Q_OBJECT
 
  public:
-  /// The sheet and the form outlive the window; `ui` shows its messages.
-  ResultWindow(ResultSheet& sheet, const DesignForm& form, UserInteraction& ui,
-               QWidget* parent = nullptr);
+  /// Shows the document's sheet and follows its signals; the document outlives the window.
+  /// `ui` asks where chart pictures go and reports what fails.
+  ResultWindow(DesignDocument& document, AppInteraction& ui, QWidget* parent = nullptr);
   ~ResultWindow() override;
 
   /// The window is placed at this window's left + 5 and top + 22 whenever it is shown.
   void setAnchorWindow(const QWidget* designWindow) { m_anchor = designWindow; }
-  /// Where the chart context menus ask for a picture's file name.
-  void setPictureNameAsker(std::function<QString(const QString&)> asker);
 
-  /// Changes the sheet (a calculation run): the window is hidden, the models are reset around
-  /// the change, and afterwards the window is shown on its first pages if the sheet says so.
-  void changeSheet(const std::function<void()>& change);
-  /// "2．計算結果テーブル": shows the window with the tables of the last run on its first pages.
-  void showOnFirstPages();
-  /// Follows a change of the calculation kind made elsewhere: shows the kind's pages.
+  /// A run wrote the sheet: tables, lists and charts show what it holds now.
+  void reload();
+  /// Shows the window on its first pages at its place, or hides it.
+  void setShown(bool shown);
+  /// Shows the pages of the form's calculation kind.
   void followCalcKind();
 
   // What the window shows, for the commands and tests.
@@ -68,16 +64,19 @@ class ResultWindow final : public QWidget {
   QWidget* pondingPage();
   void landOnFirstPages();
   void syncPages();
-  void resetModels(bool begin);
 
+  DesignDocument& m_document;
   ResultSheet& m_sheet;
-  const DesignForm& m_form;
-  UserInteraction& m_ui;
+  AppInteraction& m_ui;
   const QWidget* m_anchor = nullptr;
   QTabWidget* m_topPages;
   std::array<ButtonTabs*, 3> m_subPages{};
-  std::vector<StringGridModel*> m_tableModels;
-  std::vector<QTableView*> m_tableViews;
+  struct Table {
+    const StringGrid* grid;
+    StringGridModel* model;
+    QTableView* view;
+  };
+  std::vector<Table> m_tables;
   std::vector<TextListModel*> m_listModels;
   std::vector<ChartWidget*> m_charts;
   QButtonGroup* m_pondingLabels = nullptr;

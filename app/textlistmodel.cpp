@@ -17,3 +17,8 @@ Qt::ItemFlags TextListModel::flags(const QModelIndex& index) const {
   if (!index.isValid()) return Qt::NoItemFlags;
   return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
+
+void TextListModel::reload() {
+  beginResetModel();
+  endResetModel();
+}

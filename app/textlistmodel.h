@@ -1,7 +1,7 @@
 #pragma once
 /// A read-only Qt list model over one text list (a list box of the result sheet or the
 /// derivation of the simplified estimate). It reads the lines when asked and keeps no copy;
-/// whoever replaces the lines resets the model around the change.
+/// whoever replaces the lines tells the model to reload.
 
 #include <QAbstractListModel>
 
@@ -19,9 +19,8 @@ class TextListModel final : public QAbstractListModel {
 
   const TextList& lines() const { return m_lines; }
 
-  /// Brackets a change of the lines: views forget everything they asked before.
-  void beginChange() { beginResetModel(); }
-  void endChange() { endResetModel(); }
+  /// The lines were replaced: views forget everything they asked before.
+  void reload();
 
  private:
   const TextList& m_lines;
