@@ -5,9 +5,10 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "app/clickablelabel.h"
+#include "app/inputbox.h"
 #include "app/textlistmodel.h"
-#include "core/interaction/recordinginteraction.h"
+#include "app/valuelabel.h"
+#include "tests/app/support/programfixture.h"
 
 
 class EstimateWindowTest : public QObject {
@@ -17,9 +18,11 @@ class EstimateWindowTest : public QObject {
   // From the defaults to V and its derivation; a bad input keeps the last result; the value
   // labels are edited through the input box; "印刷..." hands the lines over.
   void computesEditsAndHandsItsLinesToPrint() {
-    RecordingInteraction ui;
-    EstimateWindow window(ui);
-    window.open();
+    ProgramFixture program;
+    ScriptedInteraction& ui = program.ui;
+    EstimateWindow& window = *program.window.estimateWindow();
+    program.trigger("1．必要調節容量(簡便法)");
+    QVERIFY(window.isVisible());
     QCOMPARE(window.windowTitle(), QStringLiteral("調節池容量の計算(簡便法)"));
     QCOMPARE(window.storageText(), QStringLiteral("0.0"));
     QCOMPARE(window.coefficientField()->currentText(), QStringLiteral("0.84"));
@@ -50,21 +53,19 @@ class EstimateWindowTest : public QObject {
 
     // The input box opens at the window + label + (45, 50) with the label's hint and text; its
     // answer goes into the label, a cancel leaves it.
-    QString caption, text;
-    QPoint at;
-    std::optional<QString> answer = QStringLiteral("0.75");
-    window.setValueAsker([&](const QString& c, const QString& t, QPoint p) {
-      caption = c, text = t, at = p;
-      return answer;
-    });
-    ClickableLabel& n = *window.labelN();
+    InputBox& box = *program.window.inputBox();
+    ValueLabelWidget& n = *window.labelN();
     QTest::mouseClick(&n, Qt::LeftButton);
-    QCOMPARE(caption, QStringLiteral("x"));
-    QCOMPARE(text, QStringLiteral("3/4"));
-    QCOMPARE(at, window.pos() + n.mapTo(&window, QPoint(0, 0)) + QPoint(45, 50));
+    QVERIFY(box.isVisible());
+    QCOMPARE(box.windowTitle(), QStringLiteral("x"));
+    QCOMPARE(box.textBox()->text(), QStringLiteral("3/4"));
+    QCOMPARE(box.pos(), window.pos() + n.mapTo(&window, QPoint(0, 0)) + QPoint(45, 50));
+    box.textBox()->setText(QStringLiteral("0.75"));
+    box.findChild<QPushButton*>(QStringLiteral("inputEnter"))->click();
     QCOMPARE(n.text(), QStringLiteral("0.75"));
-    answer.reset();
     QTest::mouseClick(window.labelA(), Qt::LeftButton);
+    box.textBox()->setText(QStringLiteral("1"));
+    box.findChild<QPushButton*>(QStringLiteral("inputCancel"))->click();
     QCOMPARE(window.labelA()->text(), QStringLiteral("2590"));
 
     window.compute();
@@ -80,5 +81,5 @@ class EstimateWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(EstimateWindowTest)
+VESTARO_GUI_TEST_MAIN(EstimateWindowTest)
 #include "estimatewindow_test.moc"

@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "core/interaction/recordinginteraction.h"
+#include "tests/app/support/programfixture.h"
 
 class IntensityCurveWindowTest : public QObject {
   Q_OBJECT
@@ -12,12 +12,13 @@ class IntensityCurveWindowTest : public QObject {
   // The curve is rebuilt from the form each time the window opens; a time of concentration that
   // cannot give a curve shows its message and leaves the last curve in place.
   void rebuildsOnEveryOpeningAndKeepsTheLastGoodCurve() {
-    DesignForm form = StartupDesignForm();
-    RecordingInteraction ui;
-    IntensityCurveWindow window(form, ui);
+    ProgramFixture program;
+    DesignForm& form = program.form();
+    ScriptedInteraction& ui = program.ui;
+    IntensityCurveWindow& window = *program.window.intensityCurveWindow();
     const auto points = [&] { return window.chart().series.at(0).points.size(); };
 
-    window.showAtOrigin();
+    program.trigger("1．降雨強度曲線図");
     QCOMPARE(window.pos(), QPoint(0, 80));
     QCOMPARE(window.windowTitle(), QStringLiteral("降雨強度曲線図"));
     QCOMPARE(points(), 72u);  // Δt = 20 up to a day
@@ -25,12 +26,12 @@ class IntensityCurveWindowTest : public QObject {
     const auto reopen = [&] {
       window.findChild<QPushButton*>()->click();  // "取消し"
       QVERIFY(!window.isVisible());
-      window.showAtOrigin();
+      program.trigger("降雨強度曲線図");  // the tool button
     };
     form.Concentration = "25";
     reopen();
     QCOMPARE(points(), 57u);
-    QVERIFY(ui.Entries().empty());
+    QVERIFY(ui.Texts().empty());
 
     for (const char* bad : {"0", "2.5"}) {
       form.Concentration = bad;
@@ -42,5 +43,5 @@ class IntensityCurveWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(IntensityCurveWindowTest)
+VESTARO_GUI_TEST_MAIN(IntensityCurveWindowTest)
 #include "intensitycurvewindow_test.moc"

@@ -6,15 +6,13 @@
 #include <QLabel>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "app/buttontabs.h"
 #include "app/chartwidget.h"
 #include "app/stringgridmodel.h"
 #include "app/textlistmodel.h"
-#include "core/interaction/recordinginteraction.h"
-#include "results/runcalculation.h"
+#include "tests/app/support/programfixture.h"
 
 namespace {
 
@@ -62,23 +60,17 @@ class ResultWindowTest : public QObject {
 // A good run shows the window on its first pages beside the design window, with models that
 // read the sheet; a shorter run leaves nothing of the longer one; a stopped run keeps it hidden.
 void ResultWindowTest::showsTheRunsOfTheSheetOnItsPages() {
-  DesignForm form = StartupDesignForm();
-  ResultSheet sheet;
-  RecordingInteraction ui;
-  NoProgressBar progress;
-  QWidget designWindow;
-  designWindow.move(200, 100);
-  ResultWindow window(sheet, form, ui);
-  window.setAnchorWindow(&designWindow);
-  const auto run = [&] {
-    bool completed = false;
-    window.changeSheet([&] { completed = RunCalculation(form, sheet, ui, progress); });
-    return completed;
-  };
+  ProgramFixture program;
+  DesignForm& form = program.form();
+  ResultSheet& sheet = program.document.sheet();
+  ScriptedInteraction& ui = program.ui;
+  ResultWindow& window = *program.window.resultWindow();
+  program.designWindow().move(200, 100);
+  const auto run = [&] { program.trigger("2．洪水調節数値計算"); };
 
-  QVERIFY(run());
+  run();
   QVERIFY(window.isVisible());
-  QCOMPARE(window.pos(), QPoint(205, 122));
+  QCOMPARE(window.pos(), program.designWindow().pos() + QPoint(5, 22));
   QCOMPARE(window.windowTitle(), QStringLiteral("計算結果テーブル"));
   QCOMPARE(window.topPages()->tabText(window.topPages()->currentIndex()),
            QStringLiteral("Ⅰ．設計条件"));
@@ -96,8 +88,6 @@ void ResultWindowTest::showsTheRunsOfTheSheetOnItsPages() {
   }
   QVERIFY(peakRow >= 0);
   QCOMPARE(ModelRow(routing, peakRow), SheetRow(sheet.RoutingTable, peakRow + 2));
-  QCOMPARE(routing.data(routing.index(peakRow, 6), Qt::TextAlignmentRole).value<Qt::Alignment>(),
-           Qt::AlignRight | Qt::AlignVCenter);
   QVERIFY(!(routing.flags(routing.index(peakRow, 6)) & Qt::ItemIsEditable));
   QCOMPARE(window.listModel(sheet.SummaryList)->rowCount(),
            static_cast<int>(sheet.SummaryList.size()));
@@ -116,7 +106,8 @@ void ResultWindowTest::showsTheRunsOfTheSheetOnItsPages() {
   const int longRows = window.tableModel(sheet.IntensityTable)->rowCount();
   form.RainDuration = "600";
   form.CalcDuration = "800";
-  QVERIFY(run());
+  run();
+  QVERIFY(window.isVisible());
   QCOMPARE(window.topPages()->currentIndex(), 0);
   const StringGridModel& intensity = *window.tableModel(sheet.IntensityTable);
   QCOMPARE(intensity.rowCount(), 30);
@@ -127,13 +118,13 @@ void ResultWindowTest::showsTheRunsOfTheSheetOnItsPages() {
   // A stopped run leaves the window hidden, even when it was open, and says why.
   ui.Clear();
   form.LowerSill = "HL";
-  QVERIFY(!run());
+  run();
   QVERIFY(!window.isVisible());
   QVERIFY(!sheet.Visible);
   QCOMPARE(ui.Texts().size(), 1u);
 
   // "2．計算結果テーブル" shows the tables of the last run again, on the first pages.
-  window.showOnFirstPages();
+  program.trigger("2．計算結果テーブル");
   QVERIFY(window.isVisible());
   QCOMPARE(intensity.rowCount(), 30);
 }
@@ -141,17 +132,16 @@ void ResultWindowTest::showsTheRunsOfTheSheetOnItsPages() {
 // The pump study shows the ponding chart in place of the routing charts; "ラベル" hides only
 // the marks of the chart's first series, the curve stays.
 void ResultWindowTest::followsTheKindAndThePondingLabelChoice() {
-  DesignForm form = StartupDesignForm();
-  ResultSheet sheet;
-  RecordingInteraction ui;
-  NoProgressBar progress;
-  ResultWindow window(sheet, form, ui);
+  ProgramFixture program;
+  DesignForm& form = program.form();
+  ResultSheet& sheet = program.document.sheet();
+  ResultWindow& window = *program.window.resultWindow();
   ButtonTabs& pond = *window.subPages(2);
   QVERIFY(pond.isPageVisible(1) && pond.isPageVisible(2) && !pond.isPageVisible(3));
 
   form.SelectOutletPage(1);
   form.ChoosePumpCalcKind(1);
-  window.changeSheet([&] { RunCalculation(form, sheet, ui, progress); });
+  program.trigger("2．洪水調節数値計算");
   QVERIFY(window.isVisible());
   QVERIFY(!pond.isPageVisible(1) && !pond.isPageVisible(2) && pond.isPageVisible(3));
   QCOMPARE(pond.caption(3), QStringLiteral("Ⅲ-2．湛水グラフ"));
@@ -172,10 +162,10 @@ void ResultWindowTest::followsTheKindAndThePondingLabelChoice() {
   QVERIFY(sheet.PondingChart.series[series::kPonding].marksVisible);
   QCOMPARE(ponding.grab().toImage(), withMarks);
 
-  // Back to natural drainage from the design window: the routing charts come back.
+  // Back to natural drainage in the design window: the routing charts come back.
   form.SelectOutletPage(0);
   form.ActiveCalcKind = 0;
-  window.followCalcKind();
+  program.document.notifyFormChanged();
   QVERIFY(pond.isPageVisible(1) && !pond.isPageVisible(3));
   QCOMPARE(pond.currentIndex(), 0);
 }
@@ -183,19 +173,19 @@ void ResultWindowTest::followsTheKindAndThePondingLabelChoice() {
 // Under the pointer a chart reports its values in the axes' formats, and it saves itself as
 // PNG and SVG.
 void ResultWindowTest::chartsReportValuesAndSavePictures() {
-  DesignForm form = StartupDesignForm();
-  ResultSheet sheet;
-  RecordingInteraction ui;
-  NoProgressBar progress;
-  ResultWindow window(sheet, form, ui);
-  window.changeSheet([&] { RunCalculation(form, sheet, ui, progress); });
+  ProgramFixture program;
+  ResultSheet& sheet = program.document.sheet();
+  ResultWindow& window = *program.window.resultWindow();
+  program.trigger("2．洪水調節数値計算");
   ClickTopPage(window, 1);
   window.subPages(1)->button(2)->click();
   ChartWidget& runoff = *window.chartWidget(sheet.RunoffChart);
   QVERIFY(QTest::qWaitForWindowExposed(&window));
 
   const QPoint centre = runoff.rect().center();
-  QTest::mouseMove(&runoff, centre);
+  QMouseEvent move(QEvent::MouseMove, centre, runoff.mapToGlobal(centre), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(&runoff, &move);
   const QString text = window.statusText()->text();
   QVERIFY2(text.startsWith(QStringLiteral("時間(分): ")), qPrintable(text));
   QVERIFY2(text.contains(QStringLiteral("　流量（ｍ3/S）: ")), qPrintable(text));
@@ -203,26 +193,20 @@ void ResultWindowTest::chartsReportValuesAndSavePictures() {
   QVERIFY(QRegularExpression(QStringLiteral(": [0-9,]+\\.[0-9]{3}$")).match(text).hasMatch());
   QCOMPARE(runoff.valuesAt(QPointF(1, 1)), QString());
 
-  QTemporaryDir dir;
-  QStringList asked;
-  QString target;
-  window.setPictureNameAsker([&](const QString& suggested) {
-    asked << suggested;
-    return target;
-  });
-  for (const QString& name : {QStringLiteral("runoff.png"), QStringLiteral("runoff.svg")}) {
-    target = dir.filePath(name);
-    QVERIFY(runoff.saveImageAs());
-    QVERIFY(QFileInfo(target).size() > 0);
-  }
-  QCOMPARE(asked.front(), QStringLiteral("流出ハイドログラフ.png"));
-  QCOMPARE(QImage(dir.filePath(QStringLiteral("runoff.png"))).size(), runoff.sizeHint());
-  target.clear();
+  ScriptedInteraction& ui = program.ui;
+  const std::filesystem::path png = program.file("runoff.png"), svg = program.file("runoff.svg");
+  const std::filesystem::path missing = program.file("missing/runoff.png");
+  ui.QueueFiles({png, svg, {}, missing});
+  QVERIFY(runoff.saveImageAs());
+  QVERIFY(runoff.saveImageAs());
+  QCOMPARE(ui.dialogs.front().filter, std::string("PNG, SVG|*.png *.svg"));
+  QVERIFY(ui.dialogs.front().confirmOverwrite);
+  QCOMPARE(QImage(QString::fromStdString(png.string())).size(), runoff.sizeHint());
+  QVERIFY(QFile(QString::fromStdString(svg.string())).open(QIODevice::ReadOnly));
+  QVERIFY(!runoff.saveImageAs());  // cancelled
   QVERIFY(!runoff.saveImageAs());
-  target = dir.filePath(QStringLiteral("missing/folder/runoff.png"));
-  QVERIFY(!runoff.saveImageAs());
-  QCOMPARE(ui.Texts().back(), "画像を保存できませんでした。\r" + target.toStdString());
+  QCOMPARE(ui.Texts().back(), "画像を保存できませんでした。\r" + missing.string());
 }
 
-QTEST_MAIN(ResultWindowTest)
+VESTARO_GUI_TEST_MAIN(ResultWindowTest)
 #include "resultwindow_test.moc"
