@@ -559,6 +559,7 @@ QGroupBox* DesignWindow::buildPondGroup() {
   m_pondModel = new StringGridModel(m_document.form().PondGrid, true, this);
   m_pondView = addGridView(m_pondModel, QStringLiteral("pondGrid"));
   m_pondView->setToolTip(QStringLiteral("標高、面積を入力して下さい。"));
+  m_pondView->setMinimumHeight(340);
   auto* tableRow = new QHBoxLayout;
   tableRow->addWidget(m_pondView);
   auto* tableTools = new QVBoxLayout;
@@ -663,7 +664,8 @@ void DesignWindow::refresh() {
     ValueLabelWidget* widget = m_valueLabels[i];
     widget->setText(qt(form.LabelText(label)));
     widget->setToolTip(qt(form.Hint(label)));
-    widget->adjustSize();
+    // The labels on the drawing have no layout to size them.
+    if (widget->parentWidget() == m_drawing) widget->adjustSize();
   }
   for (ValueLabel upper : {ValueLabel::UpperHeight, ValueLabel::UpperWidth, ValueLabel::UpperSill}) {
     valueLabel(upper)->setVisible(form.UpperOrificeVisible());

@@ -48,7 +48,7 @@ QPoint OutletDrawing::labelPosition(ValueLabel label) {
     case ValueLabel::LowerWidth: return {150, 140};
     case ValueLabel::LowerSill: return {228, 186};
     case ValueLabel::UpperHeight: return {100, 105};
-    case ValueLabel::UpperWidth: return {150, 80};
+    case ValueLabel::UpperWidth: return {150, 76};
     case ValueLabel::UpperSill: return {228, 128};
     default: return {};
   }
@@ -93,7 +93,7 @@ void OutletDrawing::paintEvent(QPaintEvent*) {
   if (!m_lowerCircular) verticalDimension(painter, 150, kLowerOrifice.top(), kLowerOrifice.bottom());
   verticalDimension(painter, 222, kLowerOrifice.bottom(), kBase);
   if (m_upperVisible) {
-    horizontalDimension(painter, kUpperOrifice.top() - 6, kUpperOrifice.left(), kUpperOrifice.right());
+    horizontalDimension(painter, kUpperOrifice.top() - 4, kUpperOrifice.left(), kUpperOrifice.right());
     verticalDimension(painter, 150, kUpperOrifice.top(), kUpperOrifice.bottom());
     verticalDimension(painter, 222, kUpperOrifice.bottom(), kBase);
   }
