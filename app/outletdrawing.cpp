@@ -10,6 +10,8 @@ constexpr int kWallLeft = 70, kWallRight = 290, kWallTop = 40, kBase = 205;
 const QRect kSpillway(140, kWallTop, 80, 28);
 const QRect kLowerOrifice(160, 160, 40, 32);
 const QRect kUpperOrifice(162, 100, 36, 26);
+// A circular lower orifice stands on the same sill.
+const QRect kLowerCircle(165, 162, 30, 30);
 
 void verticalDimension(QPainter& painter, int x, int top, int bottom) {
   painter.drawLine(x, top, x, bottom);
@@ -66,7 +68,7 @@ void OutletDrawing::paintEvent(QPaintEvent*) {
   QPainterPath openings;
   openings.addRect(kSpillway);
   if (m_lowerCircular) {
-    openings.addEllipse(kLowerOrifice.adjusted(2, 0, -2, -4));
+    openings.addEllipse(kLowerCircle);
   } else {
     openings.addRect(kLowerOrifice);
   }
@@ -80,7 +82,7 @@ void OutletDrawing::paintEvent(QPaintEvent*) {
   painter.setPen(QPen(Qt::black, 1.2));
   painter.setBrush(Qt::NoBrush);
   if (!m_lowerCircular) painter.drawRect(kLowerOrifice);
-  else painter.drawEllipse(kLowerOrifice.adjusted(2, 0, -2, -4));
+  else painter.drawEllipse(kLowerCircle);
   if (m_upperVisible) painter.drawRect(kUpperOrifice);
 
   // Ground and datum.
