@@ -118,9 +118,12 @@ ChartLayout LayoutChart(const Chart& chart, const Canvas& canvas, CanvasRect are
   if (style.axesVisible) left += Widest(y.labels, canvas) + kTickLength + 3;
 
   AxisTicks x = BottomTicks(chart, std::max(0.0, right - left), canvas, font);
-  if (style.axesVisible && !x.labels.empty() && x.ticks.back() >= x.range.maximum - 1e-9) {
-    // The last label is centred on the right end of the axis: keep it inside the area.
-    const double overhang = canvas.TextWidth(x.labels.back()) / 2 - (area.right() - right);
+  if (style.axesVisible && x.range.Usable() && !x.labels.empty()) {
+    // The last label is centred on its tick, which may stand at the right end of the axis:
+    // keep the label inside the area.
+    const double tick = left + (x.ticks.back() - x.range.minimum) /
+                                   (x.range.maximum - x.range.minimum) * (right - left);
+    const double overhang = tick + canvas.TextWidth(x.labels.back()) / 2 - (area.right() - 1);
     if (overhang > 0) {
       right -= overhang + 1;
       x = BottomTicks(chart, std::max(0.0, right - left), canvas, font);

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <optional>
 
+#include "cli/chartpictures.h"
 #include "cli/streaminteraction.h"
 #include "core/design/designfile.h"
 #include "core/interaction/progressbar.h"
@@ -23,6 +24,7 @@ struct CalcOptions {
   std::optional<std::filesystem::path> messagesFile;
   int observedWaveform = 0;
   bool mono = false;
+  ChartPictureOptions pictures;
 };
 
 std::optional<CalcOptions> ParseOptions(const std::vector<std::string>& args) {
@@ -40,6 +42,7 @@ std::optional<CalcOptions> ParseOptions(const std::vector<std::string>& args) {
     } else if (arg == "--observed-waveform" && hasValue &&
                (args[i + 1] == "0" || args[i + 1] == "1")) {
       options.observedWaveform = args[++i] == "1" ? 1 : 0;
+    } else if (TakeChartPictureOption(args, i, options.pictures)) {
     } else if (!haveDesign && !arg.empty() && arg.front() != '-') {
       options.design = arg;
       haveDesign = true;
@@ -74,7 +77,8 @@ int RunCalcCommand(const std::vector<std::string>& args, std::ostream& err) {
   std::optional<CalcOptions> options = ParseOptions(args);
   if (!options) {
     err << "usage: vestaro-batch calc DESIGN.dat [--out DIR] [--messages FILE]"
-           " [--observed-waveform 0|1] [--mono]\n";
+           " [--observed-waveform 0|1] [--mono]"
+           " [--wmf] [--png] [--svg] [--chart-size WxH]\n";
     return kUsageOrFileError;
   }
 
@@ -101,5 +105,8 @@ int RunCalcCommand(const std::vector<std::string>& args, std::ostream& err) {
   // The PDF report is written without its questions: the batch tool has nobody to ask and
   // opens nothing.
   const bool pdfWritten = SavePdfReport(sheet, form, options->outDir, reporting);
-  return textWritten && pdfWritten ? kCompleted : kUsageOrFileError;
+  const bool picturesWritten =
+      !options->pictures.Any() ||
+      WriteChartPictures(sheet, form, options->outDir, options->pictures, reporting);
+  return textWritten && pdfWritten && picturesWritten ? kCompleted : kUsageOrFileError;
 }
