@@ -206,6 +206,18 @@ QTableView* DesignWindow::addGridView(StringGridModel* model, const QString& nam
   return view;
 }
 
+QPushButton* DesignWindow::addToolButton(const char* caption, const char* name, const char* hint,
+                                         std::function<void()> tool) {
+  auto* button = new QPushButton(QString::fromUtf8(caption));
+  button->setObjectName(QString::fromUtf8(name));
+  button->setToolTip(QString::fromUtf8(hint));
+  connect(button, &QPushButton::clicked, this, [this, tool = std::move(tool)] {
+    tool();
+    formEdited();
+  });
+  return button;
+}
+
 QWidget* DesignWindow::buildFormulaPicture(bool type2) {
   auto* picture = new QWidget;
   auto* grid = new QGridLayout(picture);
@@ -321,16 +333,11 @@ QGroupBox* DesignWindow::buildIntensityGroup() {
   m_observedView->setToolTip(QString());
   observedLayout->addWidget(m_observedView);
   auto* observedTools = new QVBoxLayout;
-  auto* importCsv = new QPushButton(QStringLiteral("CSV読込"));
-  importCsv->setObjectName(QStringLiteral("importCsv"));
-  importCsv->setToolTip(QStringLiteral("CSVﾌｧｲﾙ読込み"));
-  connect(importCsv, &QPushButton::clicked, this, [this] {
+  observedTools->addWidget(addToolButton("CSV読込", "importCsv", "CSVﾌｧｲﾙ読込み", [this] {
     ImportObservedCsv(m_document.form(), m_ui, [this] {
       return m_ui.ChooseFileToOpen({"csv|*.csv", "csv", m_document.startDirectory(), false});
     });
-    formEdited();
-  });
-  observedTools->addWidget(importCsv);
+  }));
   auto* observedWaveformBox = new QGroupBox(QStringLiteral("降雨波形"));
   observedWaveformBox->setToolTip(QStringLiteral("CSVファイルの降雨波形を選択"));
   auto* observedWaveformLayout = new QVBoxLayout(observedWaveformBox);
@@ -430,14 +437,8 @@ QWidget* DesignWindow::buildNaturalDrainagePage() {
             [](const DesignForm& form) { return form.OrificeShape(); },
             [](DesignForm& form, int index) { form.ChooseOrificeShape(index); });
   choices->addWidget(shapeChoiceBox);
-  auto* elevations = new QPushButton(QStringLiteral("標高"));
-  elevations->setObjectName(QStringLiteral("transferElevations"));
-  elevations->setToolTip(QStringLiteral("調節池ﾃﾞｰﾀ標高を転記"));
-  connect(elevations, &QPushButton::clicked, this, [this] {
-    TransferElevations(m_document.form(), m_ui);
-    formEdited();
-  });
-  choices->addWidget(elevations);
+  choices->addWidget(addToolButton("標高", "transferElevations", "調節池ﾃﾞｰﾀ標高を転記",
+                                   [this] { TransferElevations(m_document.form(), m_ui); }));
   shapeLayout->addLayout(choices);
   auto* backBox = new QGroupBox(QStringLiteral("ｵﾘﾌｨｽｻｲｽﾞ逆算"));
   auto* backLayout = new QHBoxLayout(backBox);
@@ -445,14 +446,8 @@ QWidget* DesignWindow::buildNaturalDrainagePage() {
   QLineEdit* release = addText(&DesignForm::AllowableRelease, QStringLiteral("allowableRelease"));
   release->setToolTip(QStringLiteral("Qc=下流許容放流量(m3/s)"));
   backLayout->addWidget(release);
-  auto* backCalculate = new QPushButton(QStringLiteral("逆算"));
-  backCalculate->setObjectName(QStringLiteral("backCalculate"));
-  backCalculate->setToolTip(QStringLiteral("許容放流量から逆算"));
-  connect(backCalculate, &QPushButton::clicked, this, [this] {
-    BackCalculateOrifice(m_document.form(), m_ui);
-    formEdited();
-  });
-  backLayout->addWidget(backCalculate);
+  backLayout->addWidget(addToolButton("逆算", "backCalculate", "許容放流量から逆算",
+                                     [this] { BackCalculateOrifice(m_document.form(), m_ui); }));
   backLayout->addStretch();
   shapeLayout->addWidget(backBox);
   layout->addWidget(shapeBox);
@@ -570,14 +565,8 @@ QGroupBox* DesignWindow::buildPondGroup() {
       [](const DesignForm& form) { return form.StorageFormula; },
       [](DesignForm& form, int index) { form.StorageFormula = index; });
   tableTools->addWidget(formulaBox);
-  auto* clear = new QPushButton(QStringLiteral("消去"));
-  clear->setObjectName(QStringLiteral("clearPond"));
-  clear->setToolTip(QStringLiteral("調節池データ消去"));
-  connect(clear, &QPushButton::clicked, this, [this] {
-    ClearPondTable(m_document.form(), m_ui);
-    formEdited();
-  });
-  tableTools->addWidget(clear);
+  tableTools->addWidget(addToolButton("消去", "clearPond", "調節池データ消去",
+                                      [this] { ClearPondTable(m_document.form(), m_ui); }));
   tableTools->addStretch();
   tableRow->addLayout(tableTools);
   layout->addLayout(tableRow);

@@ -82,6 +82,9 @@ class DesignWindow : public QWidget {
   QButtonGroup* addChoice(QBoxLayout* layout, const QStringList& items, const QString& name,
                           std::function<int(const DesignForm&)> index,
                           std::function<void(DesignForm&, int)> choose);
+  // A button that runs one of the form's tools, after which every view refreshes.
+  QPushButton* addToolButton(const char* caption, const char* name, const char* hint,
+                             std::function<void()> tool);
   ValueLabelWidget* addValueLabel(ValueLabel label, QWidget* parent);
   QTableView* addGridView(StringGridModel* model, const QString& name);
   void openInputBox(ValueLabel label);
