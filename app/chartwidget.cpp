@@ -1,20 +1,33 @@
 #include "app/chartwidget.h"
 
 #include <QContextMenuEvent>
+#include <QFile>
 #include <QImage>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "app/chartpicture.h"
 #include "charts/axisscale.h"
 #include "core/text/formatnumber.h"
+#include "qtdraw/chartpicture.h"
 #include "qtdraw/paintercanvas.h"
 
 namespace {
 
 QString AxisValue(const ChartAxis& axis, double value) {
   return QString::fromStdString(FormatNumber(AxisFormat(axis), value));
+}
+
+// Writes the chart at `size` to `path`: SVG for a name ending in ".svg", PNG otherwise.
+bool WritePicture(const Chart& chart, const ChartStyle& style, ChartSize size,
+                  const QString& path) {
+  const std::string bytes = path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)
+                                ? ChartSvgBytes(chart, size, style)
+                                : ChartPngBytes(chart, size, style);
+  QFile file(path);
+  if (bytes.empty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+  const auto length = static_cast<qint64>(bytes.size());
+  return file.write(bytes.data(), length) == length && file.flush();
 }
 
 QString AxisName(const ChartAxis& axis, QLatin1Char fallback) {
@@ -68,7 +81,7 @@ bool ChartWidget::saveImageAs() {
   if (!m_askPictureFile) return false;
   const QString path = m_askPictureFile();
   if (path.isEmpty()) return false;
-  if (SaveChartPicture(m_chart, m_style, m_size, path)) return true;
+  if (WritePicture(m_chart, m_style, {m_size.width(), m_size.height()}, path)) return true;
   emit saveFailed(path);
   return false;
 }

@@ -61,21 +61,19 @@ QGroupBox* Group(const QString& title, QWidget* content) {
   return group;
 }
 
-QWidget* Row(std::initializer_list<std::pair<QWidget*, int>> widgets) {
-  auto* row = new QWidget;
-  auto* layout = new QHBoxLayout(row);
+// Widgets side by side or one above the other, each with its stretch factor.
+using Stretched = std::initializer_list<std::pair<QWidget*, int>>;
+
+QWidget* Line(QBoxLayout::Direction direction, Stretched widgets) {
+  auto* line = new QWidget;
+  auto* layout = new QBoxLayout(direction, line);
   layout->setContentsMargins(0, 0, 0, 0);
   for (auto [widget, stretch] : widgets) layout->addWidget(widget, stretch);
-  return row;
+  return line;
 }
 
-QWidget* Column(std::initializer_list<std::pair<QWidget*, int>> widgets) {
-  auto* column = new QWidget;
-  auto* layout = new QVBoxLayout(column);
-  layout->setContentsMargins(0, 0, 0, 0);
-  for (auto [widget, stretch] : widgets) layout->addWidget(widget, stretch);
-  return column;
-}
+QWidget* Row(Stretched widgets) { return Line(QBoxLayout::LeftToRight, widgets); }
+QWidget* Column(Stretched widgets) { return Line(QBoxLayout::TopToBottom, widgets); }
 
 // The designed column widths, widened where the texts of the current rows or of the headers
 // would not fit in the screen font; the view keeps the width of its columns.
