@@ -9,6 +9,7 @@
 #include "core/interaction/progressbar.h"
 #include "reports/pdfreport.h"
 #include "reports/textreport.h"
+#include "reports/volumecheckreport.h"
 #include "results/runcalculation.h"
 
 namespace {
@@ -23,6 +24,7 @@ struct CalcOptions {
   std::optional<std::filesystem::path> messagesFile;
   int observedWaveform = 0;
   bool mono = false;
+  bool check = false;
 };
 
 std::optional<CalcOptions> ParseOptions(const std::vector<std::string>& args) {
@@ -33,6 +35,8 @@ std::optional<CalcOptions> ParseOptions(const std::vector<std::string>& args) {
     bool hasValue = i + 1 < args.size() && !args[i + 1].empty();
     if (arg == "--mono") {
       options.mono = true;
+    } else if (arg == "--check") {
+      options.check = true;
     } else if (arg == "--out" && hasValue) {
       options.outDir = args[++i];
     } else if (arg == "--messages" && hasValue) {
@@ -68,13 +72,20 @@ bool WriteMessages(const std::filesystem::path& path, const std::vector<std::str
   return !file.fail();
 }
 
+bool WriteCheck(const ResultSheet& sheet, const std::filesystem::path& dir, std::ostream& err) {
+  std::string error = WriteVolumeCheckReport(sheet, dir);
+  if (!error.empty()) err << StreamInteraction::Readable(error) << '\n';
+  return error.empty();
+}
+
 }  // namespace
 
-int RunCalcCommand(const std::vector<std::string>& args, std::ostream& err) {
+int RunCalcCommand(const std::vector<std::string>& args, std::ostream& err,
+                   ResultSheet* finishedSheet) {
   std::optional<CalcOptions> options = ParseOptions(args);
   if (!options) {
     err << "usage: vestaro-batch calc DESIGN.dat [--out DIR] [--messages FILE]"
-           " [--observed-waveform 0|1] [--mono]\n";
+           " [--observed-waveform 0|1] [--mono] [--check]\n";
     return kUsageOrFileError;
   }
 
@@ -89,6 +100,7 @@ int RunCalcCommand(const std::vector<std::string>& args, std::ostream& err) {
   StreamInteraction run(err);
   NoProgressBar progress;
   bool completed = RunCalculation(form, sheet, run, progress);
+  if (finishedSheet) *finishedSheet = sheet;
 
   if (options->messagesFile && !WriteMessages(*options->messagesFile, run.Texts())) {
     err << "Cannot write file \"" << options->messagesFile->string() << "\".\n";
@@ -101,5 +113,6 @@ int RunCalcCommand(const std::vector<std::string>& args, std::ostream& err) {
   // The PDF report is written without its questions: the batch tool has nobody to ask and
   // opens nothing.
   const bool pdfWritten = SavePdfReport(sheet, form, options->outDir, reporting);
-  return textWritten && pdfWritten ? kCompleted : kUsageOrFileError;
+  const bool checkWritten = !options->check || WriteCheck(sheet, options->outDir, err);
+  return textWritten && pdfWritten && checkWritten ? kCompleted : kUsageOrFileError;
 }

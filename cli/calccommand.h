@@ -2,7 +2,7 @@
 /// vestaro-batch calc: one calculation run of a design file, as the button "計算開始" runs it,
 /// and the text and PDF reports of the completed run.
 ///
-///   calc DESIGN.dat [--out DIR] [--messages FILE] [--observed-waveform 0|1] [--mono]
+///   calc DESIGN.dat [--out DIR] [--messages FILE] [--observed-waveform 0|1] [--mono] [--check]
 ///
 /// The design is loaded as the load command does. `--observed-waveform` chooses the observed
 /// page's "降雨波形" (0 "中央型", the default; 1 "後方型") and `--mono` chooses "白黒" for
@@ -10,7 +10,8 @@
 /// `--messages` the messages of the run (reading to the end of the calculation) are also
 /// written to FILE, one per line in UTF-8, each carriage return written as the two characters
 /// "\r". A completed run writes "調節池.txt" and "調節池計算結果.pdf" into DIR (the current
-/// directory by default); the PDF is written without asking and is not opened.
+/// directory by default); the PDF is written without asking and is not opened. With `--check`
+/// it also writes the volume check "調節池検証.txt" there.
 ///
 /// Exit status: 0 the run completed (warnings included); 1 the run stopped (no report is
 /// written); 2 a usage error, a design file that cannot be loaded, or an output file that cannot
@@ -20,5 +21,9 @@
 #include <string>
 #include <vector>
 
-/// Runs `calc` with the arguments after the command name.
-int RunCalcCommand(const std::vector<std::string>& args, std::ostream& err);
+#include "results/resultsheet.h"
+
+/// Runs `calc` with the arguments after the command name. When `finishedSheet` is given and the
+/// design was loaded, it receives the result sheet as the run left it.
+int RunCalcCommand(const std::vector<std::string>& args, std::ostream& err,
+                   ResultSheet* finishedSheet = nullptr);
