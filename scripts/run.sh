@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the program on its built-in start-up design.
-# Until the windows exist this runs the batch tool: it writes the start-up design to
-# out/start-up.dat and, where the batch tool can already calculate, the reports of that design.
+# Installs what is missing, builds, and starts the program on its start-up design. Without a
+# display it runs the batch tool on the start-up design instead and leaves the output in out/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,7 +8,11 @@ bash scripts/install-deps.sh run
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$(nproc)"
 
+if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
+  exec build/app/vestaro "$@"
+fi
+
+echo "No display: running the batch tool on the start-up design instead (output in out/)."
 mkdir -p out
 build/cli/vestaro-batch new out/start-up.dat
 build/cli/vestaro-batch calc out/start-up.dat --out out
-echo "The start-up design is in out/start-up.dat, its reports are out/調節池.txt and out/調節池計算結果.pdf."

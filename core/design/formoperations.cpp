@@ -101,9 +101,15 @@ void ClearPondTable(DesignForm& form, UserInteraction& ui) {
 }
 
 void ImportObservedCsv(DesignForm& form, UserInteraction& ui, const std::filesystem::path& path) {
+  ImportObservedCsv(form, ui, [&path] { return path; });
+}
+
+void ImportObservedCsv(DesignForm& form, UserInteraction& ui,
+                       const std::function<std::filesystem::path()>& chooseFile) {
   if (!ui.Confirm("降雨強度(mm/hr)ファイルを読込みますか。", {BoxPlacement::Origin::Screen, 0, 80})) {
     return;
   }
+  const std::filesystem::path path = chooseFile();
   if (path.empty()) return;
   TextFileLines file = ReadShiftJisLines(path);
   if (!file.ok) {

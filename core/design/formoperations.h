@@ -4,6 +4,7 @@
 /// chosen path is passed in (an empty path is a cancelled dialog).
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -49,3 +50,7 @@ void ClearPondTable(DesignForm& form, UserInteraction& ui);
 /// most 144 rows, and takes the time of concentration and the rain duration from the first and
 /// the last time. A file that cannot be read shows its message and changes nothing.
 void ImportObservedCsv(DesignForm& form, UserInteraction& ui, const std::filesystem::path& path);
+/// The same with the file chosen only after the confirmation was answered Yes, as the window
+/// shows its file dialog between the two.
+void ImportObservedCsv(DesignForm& form, UserInteraction& ui,
+                       const std::function<std::filesystem::path()>& chooseFile);

@@ -1,0 +1,84 @@
+#pragma once
+/// The main window "ソレムナ Ver2.6": the frame with the menu bar, the two tool bars and the
+/// status bar, from which every command of the program starts. It creates the other windows
+/// once and keeps them for the life of the process.
+
+#include <QMainWindow>
+
+#include "app/reportpage.h"
+
+class AboutWindow;
+class AppInteraction;
+class DesignDocument;
+class DesignWindow;
+class InputBox;
+class QLabel;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  MainWindow(DesignDocument& document, AppInteraction& ui, QWidget* parent = nullptr);
+
+  DesignWindow* designWindow() const { return m_designWindow; }
+  InputBox* inputBox() const { return m_inputBox; }
+  AboutWindow* aboutWindow() const { return m_aboutWindow; }
+  /// Where the result window opens: beside the design-condition window.
+  QPoint resultWindowPosition() const;
+
+  /// The menu item or tool button that shows this caption now; null when there is none.
+  QAction* action(const QString& caption) const;
+
+ public slots:
+  // The commands, in the order of the menus.
+  void loadConditions();
+  void saveConditions();
+  void printAll();
+  void preview(ReportPage page);
+  void printerSetup();
+  void textReport();
+  void metafileExport();
+  void pdfReport();
+  void showIntensityCurve();
+  void showDesignWindow();
+  void showResults();
+  void showEstimate();
+  void runCalculation();
+  void runRatingCurves();
+  void runRunoff();
+  void showAbout();
+
+ signals:
+  // The commands whose windows and outputs live elsewhere: those connect here.
+  void printAllRequested();
+  void previewRequested(ReportPage page);
+  void printerSetupRequested();
+  void metafileExportRequested();
+  void intensityCurveRequested();
+  void estimateRequested();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildMenus();
+  void buildToolBars();
+  QAction* addCommand(QMenu* menu, const QString& caption, void (MainWindow::*slot)());
+  QAction* addToolCommand(QToolBar* bar, const QString& caption, const QString& hint,
+                          const QString& icon, void (MainWindow::*slot)());
+  QAction* addPreview(QMenu* menu, const QString& caption, ReportPage page);
+  void followForm();
+  void firstShow();
+
+  DesignDocument& m_document;
+  AppInteraction& m_ui;
+  InputBox* m_inputBox = nullptr;
+  AboutWindow* m_aboutWindow = nullptr;
+  DesignWindow* m_designWindow = nullptr;
+  QLabel* m_statusText = nullptr;
+  QAction* m_routingPreview = nullptr;
+  QAction* m_routingChartPreview = nullptr;
+  QAction* m_table4Preview = nullptr;
+  bool m_shown = false;
+};
