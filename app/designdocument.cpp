@@ -34,6 +34,8 @@ bool DesignDocument::save(const std::filesystem::path& file, UserInteraction& ui
 }
 
 bool DesignDocument::runCalculation(UserInteraction& ui, ProgressBar& progress) {
+  // The result window is out of the way for the whole run, whatever way the run ends.
+  hideResults();
   return finishRun(RunCalculation(m_form, m_sheet, ui, progress));
 }
 

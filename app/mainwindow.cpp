@@ -12,7 +12,10 @@
 #include "app/appinteraction.h"
 #include "app/designdocument.h"
 #include "app/designwindow.h"
+#include "app/estimatewindow.h"
 #include "app/inputbox.h"
+#include "app/intensitycurvewindow.h"
+#include "app/resultwindow.h"
 #include "reports/pdfreport.h"
 #include "reports/textreport.h"
 
@@ -35,10 +38,17 @@ MainWindow::MainWindow(DesignDocument& document, AppInteraction& ui, QWidget* pa
   // The other windows, created once in their fixed order and kept until the process ends. The
   // result window and the intensity-curve window come before the input box, the printed
   // report's pages around the design-condition window, the simplified estimate last.
+  m_resultWindow = new ResultWindow(document, ui, this);
+  m_intensityCurveWindow = new IntensityCurveWindow(document.form(), ui, this);
   m_inputBox = new InputBox(this);
   m_aboutWindow = new AboutWindow(this);
   m_designWindow = new DesignWindow(document, ui, *m_inputBox, this);
   connect(m_designWindow, &DesignWindow::calculationRequested, this, &MainWindow::runCalculation);
+  m_resultWindow->setAnchorWindow(m_designWindow);
+  m_estimateWindow = new EstimateWindow(ui, *m_inputBox, this);
+  connect(this, &MainWindow::intensityCurveRequested, m_intensityCurveWindow,
+          &IntensityCurveWindow::showAtOrigin);
+  connect(this, &MainWindow::estimateRequested, m_estimateWindow, &EstimateWindow::open);
 
   connect(&m_document, &DesignDocument::formChanged, this, &MainWindow::followForm);
   followForm();

@@ -11,8 +11,11 @@ class AboutWindow;
 class AppInteraction;
 class DesignDocument;
 class DesignWindow;
+class EstimateWindow;
 class InputBox;
+class IntensityCurveWindow;
 class QLabel;
+class ResultWindow;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -23,6 +26,9 @@ class MainWindow : public QMainWindow {
   DesignWindow* designWindow() const { return m_designWindow; }
   InputBox* inputBox() const { return m_inputBox; }
   AboutWindow* aboutWindow() const { return m_aboutWindow; }
+  ResultWindow* resultWindow() const { return m_resultWindow; }
+  IntensityCurveWindow* intensityCurveWindow() const { return m_intensityCurveWindow; }
+  EstimateWindow* estimateWindow() const { return m_estimateWindow; }
   /// Where the result window opens: beside the design-condition window.
   QPoint resultWindowPosition() const;
 
@@ -73,9 +79,12 @@ class MainWindow : public QMainWindow {
 
   DesignDocument& m_document;
   AppInteraction& m_ui;
+  ResultWindow* m_resultWindow = nullptr;
+  IntensityCurveWindow* m_intensityCurveWindow = nullptr;
   InputBox* m_inputBox = nullptr;
   AboutWindow* m_aboutWindow = nullptr;
   DesignWindow* m_designWindow = nullptr;
+  EstimateWindow* m_estimateWindow = nullptr;
   QLabel* m_statusText = nullptr;
   QAction* m_routingPreview = nullptr;
   QAction* m_routingChartPreview = nullptr;
