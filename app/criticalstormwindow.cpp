@@ -42,6 +42,7 @@ CriticalStormWindow::CriticalStormWindow(DesignDocument& document, AppInteractio
   m_progress->setTextVisible(false);
   m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   m_table->verticalHeader()->hide();
+  m_table->horizontalHeader()->setStretchLastSection(true);
   const std::vector<std::string> header = StormSearchHeader();
   m_table->setColumnCount(static_cast<int>(header.size()));
   for (std::size_t col = 0; col < header.size(); ++col) {
@@ -56,13 +57,14 @@ CriticalStormWindow::CriticalStormWindow(DesignDocument& document, AppInteractio
   top->addWidget(m_start);
   top->addWidget(m_progress, 1);
   auto* body = new QHBoxLayout;
+  // The table takes the width the chart leaves, so that all its columns show.
   body->addWidget(m_table, 1);
-  body->addWidget(m_chartWidget, 1);
+  body->addWidget(m_chartWidget, 0);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addWidget(m_summary);
   layout->addLayout(body, 1);
-  resize(1200, 560);
+  resize(1480, 600);
 }
 
 CriticalStormWindow::~CriticalStormWindow() = default;  // the jthread stops and joins the worker
@@ -118,7 +120,10 @@ void CriticalStormWindow::showSearch(StormSearch search) {
     }
   }
   m_table->resizeColumnsToContents();
-  if (m_search.highestLevel >= 0) m_table->selectRow(m_search.highestLevel);
+  if (m_search.highestLevel >= 0) {
+    m_table->selectRow(m_search.highestLevel);
+    m_table->scrollToItem(m_table->item(m_search.highestLevel, 0));
+  }
   QStringList lines;
   for (const std::string& line : StormSearchSummary(m_search, m_typedWaveform, m_typedDuration)) {
     lines << QString::fromStdString(line);

@@ -36,10 +36,9 @@ TextList VolumeCheckLines(const RunFigures& figures) {
   const VolumeCheck& v = figures.volumes;
   lines.insert(lines.end(), {
       "  1)流出ハイドロの容量",
-      Volume("    降雨ブロックの容量(ΣQn･Δt)     =", v.blockVolume),
+      Volume("    降雨ブロックの容量(ΣQn･Δt)    =", v.blockVolume),
       Volume("    ハイドロ終端までの容量          =", v.hydrographVolume),
-      FormatNumber("    終端後の減衰(1ステップ 0.00分) =", v.recessionStep) +
-          FormatNumber("#,0.000m3", v.recessionVolume),
+      Volume("    ハイドロ終端後の減衰            =", v.recessionVolume),
       Volume("    設計ハイドロ容量                =", v.Designed()),
       "",
       "  2)調節計算の収支",
@@ -57,7 +56,8 @@ TextList VolumeCheckLines(const RunFigures& figures) {
   if (v.recessionVolume > 0) {
     // More water than the hydrograph to its end holds reaches the pond: the level can only rise.
     std::string surplus =
-        FormatNumber("    終端後の1ステップで、ハイドロ終端までの容量より#,0.000m3", v.recessionVolume);
+        FormatNumber("    終端後の1ステップ(0.00分)で、", v.recessionStep) +
+        FormatNumber("ハイドロ終端までの容量より#,0.000m3", v.recessionVolume);
     if (v.hydrographVolume > 0) {
       surplus += FormatNumber("(0.000%)", v.recessionVolume / v.hydrographVolume * 100);
     }
