@@ -11,19 +11,7 @@
 #include "app/liverecalculation.h"
 #include "app/mainwindow.h"
 #include "app/resultwindow.h"
-
-namespace {
-
-class QuietInteraction : public AppInteraction {
- public:
-  void ShowMessage(std::string_view, MessageKind, BoxPlacement) override {}
-  bool Confirm(std::string_view, BoxPlacement) override { return true; }
-  std::filesystem::path ChooseFileToOpen(const FileDialogRequest&) override { return {}; }
-  std::filesystem::path ChooseFileToSave(const FileDialogRequest&) override { return {}; }
-  void OpenWithDefaultApplication(const std::filesystem::path&) override {}
-};
-
-}  // namespace
+#include "bench/quietinteraction.h"
 
 class LiveRecalculationBench : public QObject {
   Q_OBJECT
@@ -39,7 +27,6 @@ void LiveRecalculationBench::editToRepaintedResultWindow() {
   window.show();
   window.action(QString::fromUtf8("2．洪水調節数値計算"))->trigger();
   ResultWindow& results = *window.resultWindow();
-  results.subPages(2);
   LiveRecalculation& live = *window.liveRecalculation();
   QSignalSpy finished(&live, &LiveRecalculation::runFinished);
   live.setOn(true);
