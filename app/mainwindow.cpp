@@ -155,6 +155,7 @@ void MainWindow::buildMenus() {
   analysis->addSeparator();
   addCommand(analysis, QStringLiteral("3．水位 ～容量曲線"), &MainWindow::runRatingCurves);
   addCommand(analysis, QStringLiteral("4．流出ハイドロ計算"), &MainWindow::runRunoff);
+  analysis->addSeparator();  // the designed commands above, the additional search below
   addCommand(analysis, QStringLiteral("最危険降雨の探索"), &MainWindow::showCriticalStorm);
 
   QMenu* system = menuBar()->addMenu(QStringLiteral("システム(&S)"));
