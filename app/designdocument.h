@@ -50,6 +50,8 @@ class DesignDocument : public QObject {
   /// Called by a window after it changed the form in a way other windows show (a choice, the
   /// switching, a tool): every view refreshes.
   void notifyFormChanged() { emit formChanged(); }
+  /// Called after the sheet was replaced outside a run command: views over the sheet reload.
+  void notifySheetChanged() { emit sheetChanged(); }
 
  signals:
   /// The form changed beyond the field being typed in: views refresh from it.

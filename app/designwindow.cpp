@@ -1,5 +1,6 @@
 #include "app/designwindow.h"
 
+#include <QAbstractItemDelegate>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFrame>
@@ -106,6 +107,7 @@ DesignWindow::DesignWindow(DesignDocument& document, AppInteraction& ui, InputBo
   right->addWidget(buildConditionGroup());
   right->addWidget(m_progress);
   right->addLayout(colourRow);
+  m_rightColumn = right;
   right->addStretch();
 
   auto* columns = new QHBoxLayout(this);
@@ -139,6 +141,7 @@ QLineEdit* DesignWindow::addText(std::string DesignForm::*field, const QString& 
   edit->setMaximumWidth(90);
   connect(edit, &QLineEdit::textEdited, this,
           [this, field](const QString& text) { m_document.form().*field = text.toStdString(); });
+  connect(edit, &QLineEdit::editingFinished, this, &DesignWindow::editFinished);
   m_texts.push_back({edit, field});
   return edit;
 }
@@ -161,6 +164,7 @@ QComboBox* DesignWindow::addList(std::string DesignForm::*field, const QString& 
     picked = [this, field](const QString& text) { m_document.form().*field = text.toStdString(); };
   }
   connect(list, &QComboBox::textActivated, this, std::move(picked));
+  connect(edit, &QLineEdit::editingFinished, this, &DesignWindow::editFinished);
   m_texts.push_back({edit, field});
   return list;
 }
@@ -203,6 +207,8 @@ QTableView* DesignWindow::addGridView(StringGridModel* model, const QString& nam
   view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   view->setEditTriggers(QAbstractItemView::AllEditTriggers);
+  connect(view->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
+          &DesignWindow::editFinished);
   return view;
 }
 
@@ -592,6 +598,10 @@ QGroupBox* DesignWindow::buildConditionGroup() {
 }
 
 // --- Behaviour ---------------------------------------------------------------------------
+
+void DesignWindow::addBelowStart(QWidget* widget) {
+  m_rightColumn->insertWidget(m_rightColumn->count() - 1, widget);
+}
 
 void DesignWindow::formEdited() { m_document.notifyFormChanged(); }
 

@@ -49,7 +49,12 @@ class DesignWindow : public QWidget {
   /// Makes every widget show the form.
   void refresh();
 
+  /// Adds a widget to the column of the "計算開始" button, below it.
+  void addBelowStart(QWidget* widget);
+
  signals:
+  /// The user finished editing a text or a cell (the form already holds it).
+  void editFinished();
   /// "計算開始": the main window runs the calculation.
   void calculationRequested();
 
@@ -119,5 +124,6 @@ class DesignWindow : public QWidget {
   QTableView* m_observedView = nullptr;
   QTableView* m_pondView = nullptr;
   QProgressBar* m_progress = nullptr;
+  QBoxLayout* m_rightColumn = nullptr;
   std::unique_ptr<ProgressBar> m_progressAdapter;
 };

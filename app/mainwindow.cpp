@@ -10,11 +10,14 @@
 
 #include "app/aboutwindow.h"
 #include "app/appinteraction.h"
+#include "app/criticalstormwindow.h"
 #include "app/designdocument.h"
 #include "app/designwindow.h"
 #include "app/estimatewindow.h"
 #include "app/inputbox.h"
 #include "app/intensitycurvewindow.h"
+#include "app/liverecalculation.h"
+#include "app/liverecalculationbar.h"
 #include "app/resultwindow.h"
 #include "reports/pdfreport.h"
 #include "reports/textreport.h"
@@ -49,6 +52,10 @@ MainWindow::MainWindow(DesignDocument& document, AppInteraction& ui, QWidget* pa
   connect(this, &MainWindow::intensityCurveRequested, m_intensityCurveWindow,
           &IntensityCurveWindow::showAtOrigin);
   connect(this, &MainWindow::estimateRequested, m_estimateWindow, &EstimateWindow::open);
+  m_criticalStormWindow = new CriticalStormWindow(document, ui, this);
+  m_live = new LiveRecalculation(document, this);
+  m_designWindow->addBelowStart(new LiveRecalculationBar(*m_live));
+  connect(m_designWindow, &DesignWindow::editFinished, m_live, &LiveRecalculation::edited);
 
   connect(&m_document, &DesignDocument::formChanged, this, &MainWindow::followForm);
   followForm();
@@ -148,6 +155,8 @@ void MainWindow::buildMenus() {
   analysis->addSeparator();
   addCommand(analysis, QStringLiteral("3．水位 ～容量曲線"), &MainWindow::runRatingCurves);
   addCommand(analysis, QStringLiteral("4．流出ハイドロ計算"), &MainWindow::runRunoff);
+  analysis->addSeparator();  // the designed commands above, the additional search below
+  addCommand(analysis, QStringLiteral("最危険降雨の探索"), &MainWindow::showCriticalStorm);
 
   QMenu* system = menuBar()->addMenu(QStringLiteral("システム(&S)"));
   addCommand(system, QStringLiteral("2.このシステムは..."), &MainWindow::showAbout);
@@ -270,6 +279,11 @@ void MainWindow::runCalculation() {
 void MainWindow::runRatingCurves() { m_document.runRatingCurvesOnly(m_ui); }
 
 void MainWindow::runRunoff() { m_document.runRunoffOnly(m_ui); }
+
+void MainWindow::showCriticalStorm() {
+  m_criticalStormWindow->show();
+  m_criticalStormWindow->raise();
+}
 
 void MainWindow::showAbout() {
   m_aboutWindow->show();

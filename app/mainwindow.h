@@ -9,6 +9,8 @@
 
 class AboutWindow;
 class AppInteraction;
+class CriticalStormWindow;
+class LiveRecalculation;
 class DesignDocument;
 class DesignWindow;
 class EstimateWindow;
@@ -29,6 +31,8 @@ class MainWindow : public QMainWindow {
   ResultWindow* resultWindow() const { return m_resultWindow; }
   IntensityCurveWindow* intensityCurveWindow() const { return m_intensityCurveWindow; }
   EstimateWindow* estimateWindow() const { return m_estimateWindow; }
+  CriticalStormWindow* criticalStormWindow() const { return m_criticalStormWindow; }
+  LiveRecalculation* liveRecalculation() const { return m_live; }
   /// Where the result window opens: beside the design-condition window.
   QPoint resultWindowPosition() const;
 
@@ -52,6 +56,7 @@ class MainWindow : public QMainWindow {
   void runCalculation();
   void runRatingCurves();
   void runRunoff();
+  void showCriticalStorm();
   void showAbout();
 
  signals:
@@ -85,6 +90,8 @@ class MainWindow : public QMainWindow {
   AboutWindow* m_aboutWindow = nullptr;
   DesignWindow* m_designWindow = nullptr;
   EstimateWindow* m_estimateWindow = nullptr;
+  CriticalStormWindow* m_criticalStormWindow = nullptr;
+  LiveRecalculation* m_live = nullptr;
   QLabel* m_statusText = nullptr;
   QAction* m_routingPreview = nullptr;
   QAction* m_routingChartPreview = nullptr;

@@ -130,6 +130,7 @@ ResultWindow::ResultWindow(DesignDocument& document, AppInteraction& ui, QWidget
   pond.addPage(QStringLiteral("Ⅲ-2．放流量（図）"), chart(m_sheet.DischargeChart, kDischargeChartSize));
   pond.addPage(QStringLiteral("Ⅲ-3．水位（図）"), chart(m_sheet.LevelChart, kLevelChartSize));
   pond.addPage(QStringLiteral("Ⅲ-2．湛水グラフ"), pondingPage());
+  pond.addPage(QStringLiteral("検証"), listGroup(QStringLiteral("調節池容量の検証"), m_sheet.CheckText));
 
   m_topPages->addTab(m_subPages[0], QStringLiteral("Ⅰ．設計条件"));
   m_topPages->addTab(m_subPages[1], QStringLiteral("Ⅱ．流出ﾊｲﾄﾞﾛｸﾞﾗﾌ"));

@@ -12,18 +12,9 @@
 #include "app/designdocument.h"
 #include "app/mainwindow.h"
 #include "app/resultwindow.h"
+#include "bench/quietinteraction.h"
 
 namespace {
-
-// Answers every question Yes and every dialog with a cancel, showing nothing.
-class QuietInteraction : public AppInteraction {
- public:
-  void ShowMessage(std::string_view, MessageKind, BoxPlacement) override {}
-  bool Confirm(std::string_view, BoxPlacement) override { return true; }
-  std::filesystem::path ChooseFileToOpen(const FileDialogRequest&) override { return {}; }
-  std::filesystem::path ChooseFileToSave(const FileDialogRequest&) override { return {}; }
-  void OpenWithDefaultApplication(const std::filesystem::path&) override {}
-};
 
 QAction* fullRun(MainWindow& window) {
   return window.action(QString::fromUtf8("2．洪水調節数値計算"));

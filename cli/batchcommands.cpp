@@ -1,7 +1,9 @@
 #include "cli/batchcommands.h"
 
 #include "cli/calccommand.h"
+#include "cli/criticalcommand.h"
 #include "cli/estimatecommand.h"
+#include "cli/manydesigns.h"
 #include "cli/streaminteraction.h"
 #include "core/design/designfile.h"
 
@@ -14,7 +16,9 @@ constexpr char kUsage[] =
     "usage: vestaro-batch new FILE.dat\n"
     "       vestaro-batch resave IN.dat OUT.dat\n"
     "       vestaro-batch calc DESIGN.dat [--out DIR] [--messages FILE] [--observed-waveform 0|1]"
-    " [--mono]\n"
+    " [--mono] [--check]\n"
+    "       vestaro-batch calc A.dat B.dat ... | DIR ... [--out DIR] [calc options]\n"
+    "       vestaro-batch critical DESIGN.dat\n"
     "       vestaro-batch estimate A N B QC AREA F\n";
 
 int NewDesign(const std::string& path, std::ostream& err) {
@@ -35,7 +39,11 @@ int Resave(const std::string& in, const std::string& out, std::ostream& err) {
 int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.size() == 2 && args[0] == "new" && !args[1].empty()) return NewDesign(args[1], err);
   if (!args.empty() && args[0] == "calc") {
-    return RunCalcCommand(std::vector<std::string>(args.begin() + 1, args.end()), err);
+    std::vector<std::string> calcArgs(args.begin() + 1, args.end());
+    return NamesManyDesigns(calcArgs) ? RunManyDesigns(calcArgs, err) : RunCalcCommand(calcArgs, err);
+  }
+  if (!args.empty() && args[0] == "critical") {
+    return RunCriticalCommand(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
   }
   if (args.size() == 3 && args[0] == "resave" && !args[1].empty() && !args[2].empty()) {
     return Resave(args[1], args[2], err);

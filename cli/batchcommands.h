@@ -5,7 +5,9 @@
 ///   new FILE.dat             writes the design that saving right after start-up writes
 ///   resave IN.dat OUT.dat    loads a design as the load command does and saves it again
 ///   calc DESIGN.dat [...]    runs the calculation of a design and writes its text report
-///                            (cli/calccommand.h)
+///                            (cli/calccommand.h); with several designs or a directory, one
+///                            folder per design and summary.csv (cli/manydesigns.h)
+///   critical DESIGN.dat      the critical-storm search as CSV (cli/criticalcommand.h)
 ///   estimate A N B QC AREA F the simplified storage estimate: the V field's text, then the
 ///                            derivation lines
 ///

@@ -11,6 +11,7 @@
 #include "core/interaction/progressbar.h"
 #include "reports/pdfreport.h"
 #include "reports/textreport.h"
+#include "reports/volumecheckreport.h"
 #include "results/runcalculation.h"
 
 namespace {
@@ -27,6 +28,7 @@ struct CalcOptions {
   bool mono = false;
   ChartPictureOptions pictures;
   bool printPdf = false;
+  bool check = false;
 };
 
 std::optional<CalcOptions> ParseOptions(const std::vector<std::string>& args) {
@@ -39,6 +41,8 @@ std::optional<CalcOptions> ParseOptions(const std::vector<std::string>& args) {
       options.mono = true;
     } else if (arg == "--print-pdf") {
       options.printPdf = true;
+    } else if (arg == "--check") {
+      options.check = true;
     } else if (arg == "--out" && hasValue) {
       options.outDir = args[++i];
     } else if (arg == "--messages" && hasValue) {
@@ -75,13 +79,20 @@ bool WriteMessages(const std::filesystem::path& path, const std::vector<std::str
   return !file.fail();
 }
 
+bool WriteCheck(const ResultSheet& sheet, const std::filesystem::path& dir, std::ostream& err) {
+  std::string error = WriteVolumeCheckReport(sheet, dir);
+  if (!error.empty()) err << StreamInteraction::Readable(error) << '\n';
+  return error.empty();
+}
+
 }  // namespace
 
-int RunCalcCommand(const std::vector<std::string>& args, std::ostream& err) {
+int RunCalcCommand(const std::vector<std::string>& args, std::ostream& err,
+                   ResultSheet* finishedSheet) {
   std::optional<CalcOptions> options = ParseOptions(args);
   if (!options) {
     err << "usage: vestaro-batch calc DESIGN.dat [--out DIR] [--messages FILE]"
-           " [--observed-waveform 0|1] [--mono]"
+           " [--observed-waveform 0|1] [--mono] [--check]"
            " [--wmf] [--png] [--svg] [--chart-size WxH] [--print-pdf]\n";
     return kUsageOrFileError;
   }
@@ -97,6 +108,7 @@ int RunCalcCommand(const std::vector<std::string>& args, std::ostream& err) {
   StreamInteraction run(err);
   NoProgressBar progress;
   bool completed = RunCalculation(form, sheet, run, progress);
+  if (finishedSheet) *finishedSheet = sheet;
 
   if (options->messagesFile && !WriteMessages(*options->messagesFile, run.Texts())) {
     err << "Cannot write file \"" << options->messagesFile->string() << "\".\n";
@@ -109,11 +121,13 @@ int RunCalcCommand(const std::vector<std::string>& args, std::ostream& err) {
   // The PDF report is written without its questions: the batch tool has nobody to ask and
   // opens nothing.
   const bool pdfWritten = SavePdfReport(sheet, form, options->outDir, reporting);
+  const bool checkWritten = !options->check || WriteCheck(sheet, options->outDir, err);
   const bool picturesWritten =
       !options->pictures.Any() ||
       WriteChartPictures(sheet, form, options->outDir, options->pictures, reporting);
   const bool printedWritten =
       !options->printPdf || WritePrintedReportWithoutDisplay(sheet, form, options->outDir, err);
-  return textWritten && pdfWritten && picturesWritten && printedWritten ? kCompleted
-                                                                        : kUsageOrFileError;
+  return textWritten && pdfWritten && checkWritten && picturesWritten && printedWritten
+             ? kCompleted
+             : kUsageOrFileError;
 }

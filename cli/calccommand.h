@@ -2,7 +2,7 @@
 /// vestaro-batch calc: one calculation run of a design file, as the button "計算開始" runs it,
 /// and the text and PDF reports of the completed run.
 ///
-///   calc DESIGN.dat [--out DIR] [--messages FILE] [--observed-waveform 0|1] [--mono]
+///   calc DESIGN.dat [--out DIR] [--messages FILE] [--observed-waveform 0|1] [--mono] [--check]
 ///        [--wmf] [--png] [--svg] [--chart-size WxH] [--print-pdf]
 ///
 /// The design is loaded as the load command does. `--observed-waveform` chooses the observed
@@ -15,6 +15,7 @@
 /// options add the result charts as files beside them (cli/chartpictures.h). `--print-pdf`
 /// also writes the printed report, every page layout in the order of printing all, as
 /// "計算書印刷.pdf" into DIR, without a display.
+/// With `--check` it also writes the volume check "調節池検証.txt" there.
 ///
 /// Exit status: 0 the run completed (warnings included); 1 the run stopped (no report is
 /// written); 2 a usage error, a design file that cannot be loaded, or an output file that cannot
@@ -24,5 +25,9 @@
 #include <string>
 #include <vector>
 
-/// Runs `calc` with the arguments after the command name.
-int RunCalcCommand(const std::vector<std::string>& args, std::ostream& err);
+#include "results/resultsheet.h"
+
+/// Runs `calc` with the arguments after the command name. When `finishedSheet` is given and the
+/// design was loaded, it receives the result sheet as the run left it.
+int RunCalcCommand(const std::vector<std::string>& args, std::ostream& err,
+                   ResultSheet* finishedSheet = nullptr);

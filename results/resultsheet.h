@@ -8,6 +8,7 @@
 
 #include "core/design/stringgrid.h"
 #include "results/chart.h"
+#include "results/runfigures.h"
 
 /// A list box: one text per line, replaced as a whole by its filler.
 using TextList = std::vector<std::string>;
@@ -47,6 +48,10 @@ class ResultSheet {
   TextList HyetographText;  // ListBox1, "算式" on "Ⅱ-1．降雨強度"
   TextList RoutingText;     // ListBox2, "算式" on "Ⅲ-1．計算式、表"
   TextList SummaryList;     // ListBox3, "計算結果概要"
+  TextList CheckText;       // "検証": the water balance of the last completed run
+
+  /// The numbers of the last completed run, for summaries of many runs and the check.
+  RunFigures Figures;
 
   // Charts.
   Chart RatingChart;      // Chart8, H–Q on "Ⅰ-1．設計条件"

@@ -37,6 +37,8 @@ struct Step {
   double inflow = 0;         // I₁ (m³/s)
   double outflow = 0;        // O₁ (m³/s)
   double spillwayFlow = 0;   // spillway share of the last outlet evaluation (m³/s)
+  double meanInflow = 0;     // Iₘ (m³/s)
+  double meanOutflow = 0;    // Oₘ (m³/s), after the hold at the starting storage
   bool lookupFailed = false; // a storage could not be turned into a level
 };
 
@@ -99,6 +101,8 @@ class Router {
       meanOutflow = std::min(meanInflow, meanOutflow);
       step.outflow = std::max(0.0, 2 * meanOutflow - startOutflow);
     }
+    step.meanInflow = meanInflow;
+    step.meanOutflow = meanOutflow;
     return step;
   }
 
@@ -206,6 +210,7 @@ FloodRouting RouteFlood(TRenzoku& calc, UserInteraction& ui, ProgressBar& progre
   result.Begin(calc.Routing.StartLevel, PointCapacity(blockCount, stepsPerBlock));
 
   double level = calc.Routing.StartLevel;
+  result.endLevel = level;
   RoutingMaxima& max = result.maxima;
   double blockPeakLevel = std::numeric_limits<double>::lowest();
   bool maxAtWholePitchBlockEnd = false;
@@ -232,6 +237,8 @@ FloodRouting RouteFlood(TRenzoku& calc, UserInteraction& ui, ProgressBar& progre
         return result;
       }
       level = step.level;
+      result.volumes.Add(step.meanInflow, step.meanOutflow, h * 60);
+      result.endLevel = level;
       const bool endsBlock = s == steps - 1;
       if (max.Record(level, step.inflow, step.outflow, t)) {
         maxAtWholePitchBlockEnd = endsBlock && j >= 2 && h == pitch;

@@ -27,6 +27,9 @@ struct FloodRouting : RoutingSeries {
   bool peakAtBlockEnd = false;
   int peakBlock = 0;     // the block whose row is marked
   RoutingRow peakRow;    // time MaxLevelTime + Time.Pitch, the run's maxima, values at MaxLevel
+  /// What the completed steps took in and released.
+  RoutingVolumes volumes;
+  double endLevel = 0;  // m, the level after the last completed step
 };
 
 /// Routes `Rain.Hyetograph` through the pond from `Routing.StartLevel` over

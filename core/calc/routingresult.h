@@ -50,6 +50,18 @@ struct RoutingRow {
   double storage = 0;       // m³
 };
 
+/// The water a run took in and released, summed over its steps from each step's mean inflow and
+/// mean outflow (m³).
+struct RoutingVolumes {
+  double inflow = 0;
+  double outflow = 0;
+
+  void Add(double meanInflow, double meanOutflow, double seconds) {
+    inflow += meanInflow * seconds;
+    outflow += meanOutflow * seconds;
+  }
+};
+
 /// The highest level, inflow and outflow of a run and the times (min) recorded with them.
 struct RoutingMaxima {
   // The level starts below any pond, so that the first step sets it even for a pond below datum.

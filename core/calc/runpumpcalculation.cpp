@@ -48,6 +48,7 @@ void Track(const TRenzoku& calc, UserInteraction& ui, PumpCalculation& result) {
   RoutingMaxima& max = run.maxima;
   double peakRowLevel = std::numeric_limits<double>::lowest();
   double storage = floorStorage;
+  run.endStorage = storage;
   for (long long k = 0; StepFits(calc, k); ++k) {
     PumpStepResult step = PumpStep(calc, k, storage, capacity, floorStorage, ui);
     double t = static_cast<double>(k + 1) * calc.Time.Pitch;
@@ -56,6 +57,8 @@ void Track(const TRenzoku& calc, UserInteraction& ui, PumpCalculation& result) {
       result.outcome = kRoutingBeyondPondTable;
       return;
     }
+    run.volumes.Add(step.Im, capacity, calc.Time.Pitch * 60);
+    run.endStorage = storage;
     max.Record(step.H1, step.I1, capacity, t);
     run.Add(t, step.I1, capacity, step.H1);
     if ((k + 1) % stepsPerBlock == 0) {
@@ -106,8 +109,8 @@ PumpStepResult PumpStep(const TRenzoku& calc, long long k, double V, double Qp,
   const double pitch = calc.Time.Pitch;
   PumpStepResult step;
   step.I1 = InflowAt(calc, static_cast<double>(k + 1) * pitch);
-  double meanInflow = (step.I1 + InflowAt(calc, static_cast<double>(k) * pitch)) / 2;
-  step.V1 = std::max(floorStorage, V + (meanInflow - Qp) * pitch * 60);
+  step.Im = (step.I1 + InflowAt(calc, static_cast<double>(k) * pitch)) / 2;
+  step.V1 = std::max(floorStorage, V + (step.Im - Qp) * pitch * 60);
   step.H1 = StorageToLevel(calc, step.V1, ui);
   return step;
 }

@@ -13,6 +13,7 @@
 /// End of one pump step.
 struct PumpStepResult {
   double I1 = 0;  // inflow at the end of the step (m³/s)
+  double Im = 0;  // mean inflow over the step (m³/s)
   double V1 = 0;  // storage at the end (m³)
   double H1 = 0;  // level at the end (m); below −99990 when the storage could not be turned
                   // into a level
@@ -36,6 +37,9 @@ struct PumpTracking : RoutingSeries {
   RoutingMaxima maxima;
   double maxLevelStorage = 0;  // m³, at MaxLevel
   int peakRow = -1;            // index into `rows` of the highest level, −1 without rows
+  /// What the steps took in and pumped out; the pump counts its full capacity in every step.
+  RoutingVolumes volumes;
+  double endStorage = 0;  // m³, the storage after the last step
 };
 
 /// The outcome of one pump size of the study.

@@ -88,7 +88,7 @@ void MainWindowTest::startsWithItsWindowsMenusAndStartupValues() {
       "編集(&E): 1.テキスト出力..., 2.ﾒﾀﾌｧｲﾙ出力..., 3.PDF出力...",
       "表示(&V): 1．降雨強度曲線図, -, 3．設計条件テーブル, 2．計算結果テーブル",
       "分析(&A): 1．必要調節容量(簡便法), -, 2．洪水調節数値計算, -, 3．水位 ～容量曲線, "
-      "4．流出ハイドロ計算",
+      "4．流出ハイドロ計算, -, 最危険降雨の探索",
       "システム(&S): 2.このシステムは...",
   }));
   QList<QToolBar*> bars = program.window.findChildren<QToolBar*>();
