@@ -1,11 +1,13 @@
 #include "cli/calccommand.h"
 
 #include <filesystem>
-#include <fstream>
 #include <optional>
 
 #include "cli/streaminteraction.h"
+#include "core/design/atomicfileset.h"
 #include "core/design/designfile.h"
+#include "core/design/fileerror.h"
+#include "core/design/textfile.h"
 #include "core/interaction/progressbar.h"
 #include "reports/pdfreport.h"
 #include "reports/textreport.h"
@@ -51,21 +53,50 @@ std::optional<CalcOptions> ParseOptions(const std::vector<std::string>& args) {
   return options;
 }
 
-// The run's messages, one per line, each carriage return spelled "\r".
-bool WriteMessages(const std::filesystem::path& path, const std::vector<std::string>& texts) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+// The run's messages, one per line, each carriage return spelled "\r". Returns the reason
+// when the file cannot be written, else the empty text.
+std::string WriteMessages(const std::filesystem::path& path, const std::vector<std::string>& texts) {
+  std::string bytes;
   for (const std::string& text : texts) {
     for (char c : text) {
       if (c == '\r') {
-        file << "\\r";
+        bytes += "\\r";
       } else {
-        file << c;
+        bytes += c;
       }
     }
-    file << '\n';
+    bytes += '\n';
   }
-  file.close();
-  return !file.fail();
+  return WriteFileAtomically(path, bytes);
+}
+
+// The output folder, created with its parents when it is missing.
+bool PrepareOutputFolder(const std::filesystem::path& folder, UserInteraction& ui) {
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  if (!error) return true;
+  ui.ShowMessage(FileErrorMessage("Cannot create folder", folder, error.value()));
+  return false;
+}
+
+// Puts the files of a completed run in place as one set: every file is written to a temporary
+// first, and only when all of them are written do they replace the old ones, so that the
+// folder never holds the reports of two different runs.
+int WriteRunFiles(const ResultSheet& sheet, const DesignForm& form, const CalcOptions& options,
+                  UserInteraction& ui) {
+  if (!PrepareOutputFolder(options.outDir, ui)) return kUsageOrFileError;
+  AtomicFileSet files;
+  if (!AddTextReport(sheet, form, options.outDir, files, ui)) return kUsageOrFileError;
+  // The PDF report is written without its questions: the batch tool has nobody to ask and
+  // opens nothing.
+  if (!AddPdfReport(sheet, form, options.outDir, files, ui)) return kUsageOrFileError;
+  if (std::string failure = files.Commit(); !failure.empty()) {
+    ui.ShowMessage(failure);
+    return kUsageOrFileError;
+  }
+  ui.ShowMessage(kTextReportWritten);
+  ui.ShowMessage(kPdfReportWritten);
+  return kCompleted;
 }
 
 }  // namespace
@@ -90,16 +121,14 @@ int RunCalcCommand(const std::vector<std::string>& args, std::ostream& err) {
   NoProgressBar progress;
   bool completed = RunCalculation(form, sheet, run, progress);
 
-  if (options->messagesFile && !WriteMessages(*options->messagesFile, run.Texts())) {
-    err << "Cannot write file \"" << options->messagesFile->string() << "\".\n";
-    return kUsageOrFileError;
+  if (options->messagesFile) {
+    if (std::string failure = WriteMessages(*options->messagesFile, run.Texts()); !failure.empty()) {
+      err << failure << "\n";
+      return kUsageOrFileError;
+    }
   }
   if (!completed) return kStopped;
 
   StreamInteraction reporting(err);
-  const bool textWritten = RunTextReport(sheet, form, options->outDir, reporting);
-  // The PDF report is written without its questions: the batch tool has nobody to ask and
-  // opens nothing.
-  const bool pdfWritten = SavePdfReport(sheet, form, options->outDir, reporting);
-  return textWritten && pdfWritten ? kCompleted : kUsageOrFileError;
+  return WriteRunFiles(sheet, form, *options, reporting);
 }

@@ -10,7 +10,9 @@
 /// `--messages` the messages of the run (reading to the end of the calculation) are also
 /// written to FILE, one per line in UTF-8, each carriage return written as the two characters
 /// "\r". A completed run writes "調節池.txt" and "調節池計算結果.pdf" into DIR (the current
-/// directory by default); the PDF is written without asking and is not opened.
+/// directory by default, created with its parents when missing); the PDF is written without
+/// asking and is not opened. The two reports replace the old ones as a pair: when either
+/// cannot be written, neither old report is touched.
 ///
 /// Exit status: 0 the run completed (warnings included); 1 the run stopped (no report is
 /// written); 2 a usage error, a design file that cannot be loaded, or an output file that cannot
