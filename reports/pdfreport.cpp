@@ -147,6 +147,8 @@ bool AddPdfReport(const ResultSheet& sheet, const DesignForm& form,
   // The report is drawn in memory and then written whole, so that a failure never leaves a
   // half-written report behind and an existing one stays as it was.
   std::ostringstream bytes;
+  // Running out of memory is no stream failure; let it reach the command as what it is.
+  bytes.exceptions(std::ios::badbit);
   std::string failure = WritePdfReport(bytes, sheet, form);
   if (failure.empty()) failure = files.Add(directory / kPdfReportFileName, std::move(bytes).str());
   if (!failure.empty()) {

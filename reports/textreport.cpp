@@ -103,6 +103,8 @@ bool AddTextReport(const ResultSheet& sheet, const DesignForm& form,
     return false;
   }
   std::ostringstream report;
+  // Running out of memory is no stream failure; let it reach the command as what it is.
+  report.exceptions(std::ios::badbit);
   std::string error = WriteTextReport(report, sheet, form);
   if (error.empty()) error = files.Add(directory / kTextReportFileName, report.str());
   if (!error.empty()) {
