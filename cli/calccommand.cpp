@@ -90,10 +90,7 @@ int WriteRunFiles(const ResultSheet& sheet, const DesignForm& form, const CalcOp
   // The PDF report is written without its questions: the batch tool has nobody to ask and
   // opens nothing.
   if (!AddPdfReport(sheet, form, options.outDir, files, ui)) return kUsageOrFileError;
-  if (std::string failure = files.Commit(); !failure.empty()) {
-    ui.ShowMessage(failure);
-    return kUsageOrFileError;
-  }
+  if (!CommitFiles(files, ui)) return kUsageOrFileError;
   ui.ShowMessage(kTextReportWritten);
   ui.ShowMessage(kPdfReportWritten);
   return kCompleted;

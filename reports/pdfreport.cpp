@@ -161,11 +161,7 @@ bool AddPdfReport(const ResultSheet& sheet, const DesignForm& form,
 bool SavePdfReport(const ResultSheet& sheet, const DesignForm& form,
                    const std::filesystem::path& directory, UserInteraction& ui) {
   AtomicFileSet file;
-  if (!AddPdfReport(sheet, form, directory, file, ui)) return false;
-  if (std::string failure = file.Commit(); !failure.empty()) {
-    ui.ShowMessage(failure);
-    return false;
-  }
+  if (!AddPdfReport(sheet, form, directory, file, ui) || !CommitFiles(file, ui)) return false;
   ui.ShowMessage(kPdfReportWritten);
   return true;
 }

@@ -118,11 +118,7 @@ bool RunTextReport(const ResultSheet& sheet, const DesignForm& form,
                    const std::filesystem::path& directory, UserInteraction& ui) {
   // The file is replaced whole, so a failed write never leaves half a report behind.
   AtomicFileSet file;
-  if (!AddTextReport(sheet, form, directory, file, ui)) return false;
-  if (std::string error = file.Commit(); !error.empty()) {
-    ui.ShowMessage(error);
-    return false;
-  }
+  if (!AddTextReport(sheet, form, directory, file, ui) || !CommitFiles(file, ui)) return false;
   ui.ShowMessage(kTextReportWritten);
   return true;
 }

@@ -176,3 +176,9 @@ std::string AtomicFileSet::Commit() {
   for (const std::filesystem::path& directory : directories) SyncDirectory(directory);
   return failure;
 }
+
+bool CommitFiles(AtomicFileSet& files, UserInteraction& ui) {
+  std::string failure = files.Commit();
+  if (!failure.empty()) ui.ShowMessage(failure);
+  return failure.empty();
+}

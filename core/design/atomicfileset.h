@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/interaction/userinteraction.h"
+
 class AtomicFileSet {
  public:
   AtomicFileSet() = default;
@@ -43,3 +45,7 @@ class AtomicFileSet {
 
   std::vector<Staged> m_files;
 };
+
+/// Commits `files`, showing the reason when a file could not be replaced. Returns whether every
+/// file was replaced.
+bool CommitFiles(AtomicFileSet& files, UserInteraction& ui);
