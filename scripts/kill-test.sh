@@ -5,10 +5,12 @@
 # reached through its symbolic link with its permissions, and temporaries do not pile up. A last
 # uninterrupted run of each must leave no temporary file at all.
 #
-#   scripts/kill-test.sh BUILD_DIR [KILLS]      (KILLS per command, default 200)
+#   scripts/kill-test.sh BUILD_DIR [KILLS] [calc|resave]   (KILLS per command, default 200;
+#                                                          both commands unless one is named)
 set -euo pipefail
 batch=$(cd "${1:?usage: scripts/kill-test.sh BUILD_DIR [KILLS]}" && pwd)/cli/vestaro-batch
 kills=${2:-200}
+only=${3:-}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
@@ -59,20 +61,23 @@ run_time() {  # seconds that one run of "$@" takes
 }
 
 kill_at_random() {  # kills "$@" at a random moment within 1.2 times its usual run time
-  local limit=$1
+  local delay
+  delay=$(python3 -c "import random; print(random.uniform(0, $1))")
   shift
   "$@" 2>/dev/null &
   local pid=$!
-  sleep "$(python3 -c "import random; print(random.uniform(0, $limit))")"
+  sleep "$delay"
   kill -KILL "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
 }
 
 # calc: the output folder starts with the pair of design a; every run writes the other design.
+declare -A seen
+if [ "$only" != resave ]; then
 mkdir out
 cp ref-a/調節池.txt ref-a/調節池計算結果.pdf out/
 limit=$(echo "1.2 * $(run_time "$batch" calc b.dat --out "$work/ref-b")" | bc -l)
-declare -A seen=()
+seen=()
 most=0
 for ((i = 0; i < kills; i++)); do
   current=$(check_reports out)
@@ -89,6 +94,8 @@ done
 [ "$(check_reports out)" = a ] && [ "$(temporaries out)" = 0 ] || { echo "calc: last run"; exit 1; }
 echo "calc: $kills kills; old pair ${seen[old]:-0}, new pair ${seen[new]:-0}, mixed 0;" \
      "temporaries left by ${seen[temporaries]:-0} kills (at most $most at once), none after the next run"
+fi
+[ "$only" = calc ] && exit 0
 
 # resave: saved.dat is a link to real/design.dat, readable by its group only.
 mkdir real
