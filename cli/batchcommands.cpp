@@ -1,5 +1,8 @@
 #include "cli/batchcommands.h"
 
+#include <exception>
+#include <new>
+
 #include "cli/calccommand.h"
 #include "cli/criticalcommand.h"
 #include "cli/estimatecommand.h"
@@ -11,6 +14,9 @@ namespace {
 
 constexpr int kDone = 0;
 constexpr int kUsageOrFileError = 2;
+
+constexpr char kOutOfMemory[] = "メモリが不足したため、処理を中断しました。";
+constexpr char kUnexpectedError[] = "次のエラーのため、処理を中断しました。\n";
 
 constexpr char kUsage[] =
     "usage: vestaro-batch new FILE.dat\n"
@@ -34,9 +40,7 @@ int Resave(const std::string& in, const std::string& out, std::ostream& err) {
   return SaveConditions(form, out, ui) ? kDone : kUsageOrFileError;
 }
 
-}  // namespace
-
-int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.size() == 2 && args[0] == "new" && !args[1].empty()) return NewDesign(args[1], err);
   if (!args.empty() && args[0] == "calc") {
     std::vector<std::string> calcArgs(args.begin() + 1, args.end());
@@ -52,5 +56,19 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     return RunEstimate(args[1], args[2], args[3], args[4], args[5], args[6], out, err);
   }
   err << kUsage;
+  return kUsageOrFileError;
+}
+
+}  // namespace
+
+int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  // Files are only ever replaced whole, so a command that fails here has changed none of them.
+  try {
+    return RunCommand(args, out, err);
+  } catch (const std::bad_alloc&) {
+    err << kOutOfMemory << "\n";
+  } catch (const std::exception& error) {
+    err << kUnexpectedError << error.what() << "\n";
+  }
   return kUsageOrFileError;
 }

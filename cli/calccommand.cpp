@@ -1,13 +1,15 @@
 #include "cli/calccommand.h"
 
 #include <filesystem>
-#include <fstream>
 #include <optional>
 
 #include "cli/chartpictures.h"
 #include "cli/printedreportpdf.h"
 #include "cli/streaminteraction.h"
+#include "core/design/atomicfileset.h"
 #include "core/design/designfile.h"
+#include "core/design/fileerror.h"
+#include "core/design/textfile.h"
 #include "core/interaction/progressbar.h"
 #include "reports/pdfreport.h"
 #include "reports/textreport.h"
@@ -62,21 +64,47 @@ std::optional<CalcOptions> ParseOptions(const std::vector<std::string>& args) {
   return options;
 }
 
-// The run's messages, one per line, each carriage return spelled "\r".
-bool WriteMessages(const std::filesystem::path& path, const std::vector<std::string>& texts) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+// The run's messages, one per line, each carriage return spelled "\r". Returns the reason
+// when the file cannot be written, else the empty text.
+std::string WriteMessages(const std::filesystem::path& path, const std::vector<std::string>& texts) {
+  std::string bytes;
   for (const std::string& text : texts) {
     for (char c : text) {
       if (c == '\r') {
-        file << "\\r";
+        bytes += "\\r";
       } else {
-        file << c;
+        bytes += c;
       }
     }
-    file << '\n';
+    bytes += '\n';
   }
-  file.close();
-  return !file.fail();
+  return WriteFileAtomically(path, bytes);
+}
+
+// The output folder, created with its parents when it is missing.
+bool PrepareOutputFolder(const std::filesystem::path& folder, UserInteraction& ui) {
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  if (!error) return true;
+  ui.ShowMessage(FileErrorMessage("Cannot create folder", folder, error.value()));
+  return false;
+}
+
+// Puts the files of a completed run in place as one set: every file is written to a temporary
+// first, and only when all of them are written do they replace the old ones, so that the
+// folder never holds the reports of two different runs.
+int WriteRunFiles(const ResultSheet& sheet, const DesignForm& form, const CalcOptions& options,
+                  UserInteraction& ui) {
+  if (!PrepareOutputFolder(options.outDir, ui)) return kUsageOrFileError;
+  AtomicFileSet files;
+  if (!AddTextReport(sheet, form, options.outDir, files, ui)) return kUsageOrFileError;
+  // The PDF report is written without its questions: the batch tool has nobody to ask and
+  // opens nothing.
+  if (!AddPdfReport(sheet, form, options.outDir, files, ui)) return kUsageOrFileError;
+  if (!CommitFiles(files, ui)) return kUsageOrFileError;
+  ui.ShowMessage(kTextReportWritten);
+  ui.ShowMessage(kPdfReportWritten);
+  return kCompleted;
 }
 
 bool WriteCheck(const ResultSheet& sheet, const std::filesystem::path& dir, std::ostream& err) {
@@ -110,24 +138,24 @@ int RunCalcCommand(const std::vector<std::string>& args, std::ostream& err,
   bool completed = RunCalculation(form, sheet, run, progress);
   if (finishedSheet) *finishedSheet = sheet;
 
-  if (options->messagesFile && !WriteMessages(*options->messagesFile, run.Texts())) {
-    err << "Cannot write file \"" << options->messagesFile->string() << "\".\n";
-    return kUsageOrFileError;
+  if (options->messagesFile) {
+    if (std::string failure = WriteMessages(*options->messagesFile, run.Texts()); !failure.empty()) {
+      err << failure << "\n";
+      return kUsageOrFileError;
+    }
   }
   if (!completed) return kStopped;
 
   StreamInteraction reporting(err);
-  const bool textWritten = RunTextReport(sheet, form, options->outDir, reporting);
-  // The PDF report is written without its questions: the batch tool has nobody to ask and
-  // opens nothing.
-  const bool pdfWritten = SavePdfReport(sheet, form, options->outDir, reporting);
+  // The two reports replace the old ones as a pair; the optional files follow them, each
+  // replaced whole on its own.
+  const int reports = WriteRunFiles(sheet, form, *options, reporting);
+  if (reports != kCompleted) return reports;
   const bool checkWritten = !options->check || WriteCheck(sheet, options->outDir, err);
   const bool picturesWritten =
       !options->pictures.Any() ||
       WriteChartPictures(sheet, form, options->outDir, options->pictures, reporting);
   const bool printedWritten =
       !options->printPdf || WritePrintedReportWithoutDisplay(sheet, form, options->outDir, err);
-  return textWritten && pdfWritten && checkWritten && picturesWritten && printedWritten
-             ? kCompleted
-             : kUsageOrFileError;
+  return checkWritten && picturesWritten && printedWritten ? kCompleted : kUsageOrFileError;
 }

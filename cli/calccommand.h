@@ -11,11 +11,13 @@
 /// `--messages` the messages of the run (reading to the end of the calculation) are also
 /// written to FILE, one per line in UTF-8, each carriage return written as the two characters
 /// "\r". A completed run writes "調節池.txt" and "調節池計算結果.pdf" into DIR (the current
-/// directory by default); the PDF is written without asking and is not opened. The picture
-/// options add the result charts as files beside them (cli/chartpictures.h). `--print-pdf`
-/// also writes the printed report, every page layout in the order of printing all, as
-/// "計算書印刷.pdf" into DIR, without a display.
-/// With `--check` it also writes the volume check "調節池検証.txt" there.
+/// directory by default, created with its parents when missing); the PDF is written without
+/// asking and is not opened. The two reports replace the old ones as a pair: when either
+/// cannot be written, neither old report is touched.
+/// The picture options add the result charts as files beside them (cli/chartpictures.h).
+/// `--print-pdf` also writes the printed report, every page layout in the order of printing
+/// all, as "計算書印刷.pdf" into DIR, without a display. With `--check` it also writes the
+/// volume check "調節池検証.txt" there.
 ///
 /// Exit status: 0 the run completed (warnings included); 1 the run stopped (no report is
 /// written); 2 a usage error, a design file that cannot be loaded, or an output file that cannot

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "core/design/textfile.h"
 #include "core/text/cp932.h"
 #include "pdf/pdferror.h"
 #include "pdf/tinkvale.h"
@@ -17,7 +16,6 @@ constexpr char kAuthor[] = "Vestaro";
 constexpr char kCreator[] = "ソレムナ Ver2.6";
 constexpr char kConfirmation[] =
     "計算結果をPDF出力しますか。\r\r出力ファイル名は\r　調節池計算結果.pdf\rです。";
-constexpr char kWritten[] = "調節池計算結果.pdfを作成しました";
 constexpr char kOpenQuestion[] =
     "[ 調節池計算結果.pdf ]を表示しますか？\r\r(起動まで少し時間がかかります。)";
 
@@ -160,20 +158,28 @@ std::string WritePdfReport(std::ostream& out, const ResultSheet& sheet, const De
   return {};
 }
 
-bool SavePdfReport(const ResultSheet& sheet, const DesignForm& form,
-                   const std::filesystem::path& directory, UserInteraction& ui) {
+bool AddPdfReport(const ResultSheet& sheet, const DesignForm& form,
+                  const std::filesystem::path& directory, AtomicFileSet& files,
+                  UserInteraction& ui) {
   // The report is drawn in memory and then written whole, so that a failure never leaves a
   // half-written report behind and an existing one stays as it was.
   std::ostringstream bytes;
+  // Running out of memory is no stream failure; let it reach the command as what it is.
+  bytes.exceptions(std::ios::badbit);
   std::string failure = WritePdfReport(bytes, sheet, form);
-  if (failure.empty()) {
-    failure = WriteFileAtomically(directory / kPdfReportFileName, std::move(bytes).str());
-  }
+  if (failure.empty()) failure = files.Add(directory / kPdfReportFileName, std::move(bytes).str());
   if (!failure.empty()) {
     ui.ShowMessage(failure);
     return false;
   }
-  ui.ShowMessage(kWritten);
+  return true;
+}
+
+bool SavePdfReport(const ResultSheet& sheet, const DesignForm& form,
+                   const std::filesystem::path& directory, UserInteraction& ui) {
+  AtomicFileSet file;
+  if (!AddPdfReport(sheet, form, directory, file, ui) || !CommitFiles(file, ui)) return false;
+  ui.ShowMessage(kPdfReportWritten);
   return true;
 }
 

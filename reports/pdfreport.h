@@ -9,12 +9,15 @@
 #include <ostream>
 #include <string>
 
+#include "core/design/atomicfileset.h"
 #include "core/design/designform.h"
 #include "core/interaction/userinteraction.h"
 #include "results/resultsheet.h"
 
 /// The report's fixed file name.
 inline constexpr char kPdfReportFileName[] = "調節池計算結果.pdf";
+/// The message that follows a written report.
+inline constexpr char kPdfReportWritten[] = "調節池計算結果.pdfを作成しました";
 
 /// Writes the report of the sheet as it stands to a seekable stream, from position 0: the
 /// contents page, the design conditions (Ⅰ-1, Ⅰ-2), the runoff calculation (Ⅱ-1, Ⅱ-2), the
@@ -32,6 +35,13 @@ std::string WritePdfReport(std::ostream& out, const ResultSheet& sheet, const De
 /// directory as it was. Returns whether the file was written.
 bool SavePdfReport(const ResultSheet& sheet, const DesignForm& form,
                    const std::filesystem::path& directory, UserInteraction& ui);
+
+/// SavePdfReport up to the file itself, for callers that replace several files as one set: adds
+/// the report as `directory`/調節池計算結果.pdf to `files`. Returns false when the report cannot
+/// be written (its reason shown).
+bool AddPdfReport(const ResultSheet& sheet, const DesignForm& form,
+                  const std::filesystem::path& directory, AtomicFileSet& files,
+                  UserInteraction& ui);
 
 /// What the PDF command did, and what it asks its caller to do.
 struct PdfReportOutcome {

@@ -4,7 +4,6 @@
 #include <sstream>
 #include <string_view>
 
-#include "core/design/textfile.h"
 #include "core/text/cp932.h"
 
 namespace {
@@ -97,19 +96,29 @@ std::string WriteTextReport(std::ostream& out, const ResultSheet& sheet, const D
              : std::string("Cannot write the text report: the output stream failed.");
 }
 
-bool RunTextReport(const ResultSheet& sheet, const DesignForm& form,
-                   const std::filesystem::path& directory, UserInteraction& ui) {
+bool AddTextReport(const ResultSheet& sheet, const DesignForm& form,
+                   const std::filesystem::path& directory, AtomicFileSet& files,
+                   UserInteraction& ui) {
   if (!ui.Confirm("計算結果をテキスト出力しますか。\r\r出力ファイル名は\r　調節池.txt\rです。")) {
     return false;
   }
   std::ostringstream report;
+  // Running out of memory is no stream failure; let it reach the command as what it is.
+  report.exceptions(std::ios::badbit);
   std::string error = WriteTextReport(report, sheet, form);
-  // The file is replaced whole, so a failed write never leaves half a report behind.
-  if (error.empty()) error = WriteFileAtomically(directory / kTextReportFileName, report.str());
+  if (error.empty()) error = files.Add(directory / kTextReportFileName, report.str());
   if (!error.empty()) {
     ui.ShowMessage(error);
     return false;
   }
-  ui.ShowMessage("テキスト出力終わりました。");
+  return true;
+}
+
+bool RunTextReport(const ResultSheet& sheet, const DesignForm& form,
+                   const std::filesystem::path& directory, UserInteraction& ui) {
+  // The file is replaced whole, so a failed write never leaves half a report behind.
+  AtomicFileSet file;
+  if (!AddTextReport(sheet, form, directory, file, ui) || !CommitFiles(file, ui)) return false;
+  ui.ShowMessage(kTextReportWritten);
   return true;
 }

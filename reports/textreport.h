@@ -6,12 +6,15 @@
 #include <ostream>
 #include <string>
 
+#include "core/design/atomicfileset.h"
 #include "core/design/designform.h"
 #include "core/interaction/userinteraction.h"
 #include "results/resultsheet.h"
 
 /// The report's fixed file name.
 inline constexpr char kTextReportFileName[] = "調節池.txt";
+/// The message that ends the text-output command once the file is in place.
+inline constexpr char kTextReportWritten[] = "テキスト出力終わりました。";
 
 /// Writes the report of the sheet as it stands: the conditions list, the stage table (fields of
 /// 12 bytes), the hyetograph explanation, the rain and runoff tables (10 bytes), then the pond
@@ -27,3 +30,10 @@ std::string WriteTextReport(std::ostream& out, const ResultSheet& sheet, const D
 /// written.
 bool RunTextReport(const ResultSheet& sheet, const DesignForm& form,
                    const std::filesystem::path& directory, UserInteraction& ui);
+
+/// The text-output command up to the file itself, for callers that replace several files as one
+/// set: asks the question; on Yes adds the report as `directory`/調節池.txt to `files`. Returns
+/// false when declined or when the report cannot be written (its reason shown).
+bool AddTextReport(const ResultSheet& sheet, const DesignForm& form,
+                   const std::filesystem::path& directory, AtomicFileSet& files,
+                   UserInteraction& ui);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds twice (plain, and with AddressSanitizer and
-# UndefinedBehaviorSanitizer) and runs every test in both builds.
+# UndefinedBehaviorSanitizer) and runs every test in both builds; also builds the program in
+# the Release configuration, whose optimiser warns differently.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,6 +11,8 @@ jobs=$(nproc)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
 cmake --build build -j "$jobs" --target all_verify_interface_header_sets
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVESTARO_TESTS=OFF -DVESTARO_BENCH=OFF
+cmake --build build-release -j "$jobs"
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVESTARO_SANITIZE=ON -DVESTARO_BENCH=OFF
 cmake --build build-sanitize -j "$jobs"
 

@@ -5,12 +5,12 @@
 
 #include <cstdint>
 
+#include "core/calc/runlimits.h"
 #include "core/calc/trenzoku.h"
 #include "core/design/stringgrid.h"
 
-/// The most rain blocks a design hyetograph may have; reading refuses longer durations, which
-/// would not fit the tables or the block counter.
-inline constexpr double kMaxRainBlocks = 100000;
+/// The most rain blocks a design hyetograph may have; reading refuses longer durations.
+inline constexpr double kMaxRainBlocks = kMaxTableRows;
 
 /// What the charts need besides the series: the largest block intensity (mm/hr) and runoff
 /// (m³/s), both at least 0, and the time (min) at which the peak markers stand.

@@ -5,8 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "core/calc/hyetograph.h"
 #include "core/calc/readpondtable.h"
+#include "core/calc/routeflood.h"
+#include "core/calc/runlimits.h"
+#include "core/calc/runpumpcalculation.h"
 #include "core/text/formatnumber.h"
 #include "core/text/numberreading.h"
 #include "core/text/parsefraction.h"
@@ -69,6 +71,15 @@ void ReadRainFormula(TRenzoku& calc, const DesignForm& form) {
   }
 }
 
+// Steps of the drainage calculation of the record's kind.
+double RunStepCount(const TKisoData& calc) {
+  const auto& time = calc.Time;
+  if (calc.CalcKind == 0) {
+    return RoutingStepCount(time.CalcDuration, time.Concentration, time.Pitch);
+  }
+  return PumpStepCount(time.CalcDuration, time.Pitch);
+}
+
 // Times of concentration, rain duration, calculation time and the pitch rule.
 void ReadTimes(TRenzoku& calc, DesignForm& form, int& errorFlag, UserInteraction& ui) {
   auto& time = calc.Time;
@@ -79,15 +90,15 @@ void ReadTimes(TRenzoku& calc, DesignForm& form, int& errorFlag, UserInteraction
 
   time.RainDuration = ReadStrict(form.RainDuration);
   bool observed = calc.Rain.FormulaKind == 3;
-  bool tooManyBlocks =
-      !observed && concentrationValid && time.RainDuration / time.Concentration > kMaxRainBlocks;
-  if (time.RainDuration <= 0 || tooManyBlocks) ReportItemError("降雨継続時間", errorFlag, ui);
+  bool tooManyRainBlocks = !observed && concentrationValid &&
+                           std::ceil(time.RainDuration / time.Concentration) > kMaxTableRows;
+  if (time.RainDuration <= 0 || tooManyRainBlocks) ReportItemError("降雨継続時間", errorFlag, ui);
 
   time.CalcDuration = ReadStrict(form.CalcDuration);
-  if (time.CalcDuration <= 0 ||
-      (concentrationValid && time.CalcDuration / time.Concentration > kMaxRainBlocks)) {
-    ReportItemError("計算時間", errorFlag, ui);
-  }
+  bool calcDurationRefused =
+      time.CalcDuration <= 0 ||
+      (concentrationValid && time.CalcDuration / time.Concentration > kMaxTableRows);
+  if (calcDurationRefused) ReportItemError("計算時間", errorFlag, ui);
 
   time.MinPitch = kMinPitch;
   double pitch = ReadStrict(form.Pitch);
@@ -98,6 +109,11 @@ void ReadTimes(TRenzoku& calc, DesignForm& form, int& errorFlag, UserInteraction
   pitch = std::max(time.MinPitch, pitch);
   time.Pitch = pitch;
   form.Pitch = FormatNumber("0.00", pitch);
+  // The step count needs the pitch, so its limit is checked last; it is the calculation time
+  // that makes a run long.
+  if (!calcDurationRefused && RunStepCount(calc) > kMaxRunSteps) {
+    ReportItemError("計算時間", errorFlag, ui);
+  }
 }
 
 void ReadOrifices(TRenzoku& calc, const DesignForm& form, int& errorFlag, UserInteraction& ui) {
@@ -167,6 +183,10 @@ ReadResult ReadConditions(TRenzoku& calc, DesignForm& form, UserInteraction& ui)
   calc.Pump.Capacity = ReadLenient(form.PumpCapacity);
   calc.Pump.MinCapacity = ReadLenient(form.PumpMin);
   calc.Pump.MaxCapacity = ReadLenient(form.PumpMax);
+  if (calc.CalcKind == 2 &&
+      PumpStudySizeCount(calc.Pump.MinCapacity, calc.Pump.MaxCapacity) > kMaxPumpSizes) {
+    ReportItemError("ポンプ規模", errorFlag, ui);
+  }
 
   calc.Spillway.CrestLevel = ReadNamedItem(form.SpillwayCrest, "余水吐き敷高", errorFlag, ui);
   calc.Spillway.Width = ReadNamedItem(form.SpillwayWidth, "余水吐き幅", errorFlag, ui);

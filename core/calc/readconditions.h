@@ -35,10 +35,12 @@ void ReportItemError(std::string_view item, int& errorFlag, UserInteraction& ui)
 std::uint32_t CalcKindOf(const DesignForm& form);
 
 /// Fills the record from the form in the reading order, then (when no item error came before)
-/// reads the pond table. Out-of-range times are item errors: a time of concentration of 0 or
+/// reads the pond table. Out-of-range values are item errors: a time of concentration of 0 or
 /// less ("到達時間"), a typed pitch of 0 or less ("計算ﾋﾟｯﾁ"), a rain duration of 0 or less or of
-/// more than kMaxRainBlocks blocks ("降雨継続時間"), a calculation time of 0 or less or of more
-/// than kMaxRainBlocks blocks ("計算時間"). With a valid time of concentration and pitch the
-/// pitch is normalised (a whole fraction of the time of concentration, at least 0.5 min) and
-/// written back into the form as "0.00". Throws ConversionError for a malformed strict field.
+/// more than kMaxTableRows blocks ("降雨継続時間"), a calculation time of 0 or less, of more
+/// than kMaxTableRows blocks or of more than kMaxRunSteps steps ("計算時間", the steps checked
+/// after the pitch rule), and a pump study of more than kMaxPumpSizes sizes ("ポンプ規模"). With
+/// a valid time of concentration and pitch the pitch is normalised (a whole fraction of the time
+/// of concentration, at least 0.5 min) and written back into the form as "0.00". Throws
+/// ConversionError for a malformed strict field.
 ReadResult ReadConditions(TRenzoku& calc, DesignForm& form, UserInteraction& ui);

@@ -143,11 +143,11 @@ bool OutflowRisesWithLevel(const TKisoData& calc) {
   return full >= partlyFull * (1 - 1e-9);
 }
 
-std::size_t PointCapacity(int blockCount, int stepsPerBlock) {
-  std::size_t early = static_cast<std::size_t>(std::min(blockCount, 1) + 1) * kEarlyBlockSteps;
-  std::size_t late = static_cast<std::size_t>(std::max(blockCount - 1, 0)) *
-                     static_cast<std::size_t>(stepsPerBlock);
-  return 1 + early + late;
+// Steps over blocks 0 … blockCount.
+double StepCount(int blockCount, int stepsPerBlock) {
+  double early = (std::min(blockCount, 1) + 1) * kEarlyBlockSteps;
+  double late = static_cast<double>(std::max(blockCount - 1, 0)) * stepsPerBlock;
+  return early + late;
 }
 
 }  // namespace
@@ -164,6 +164,10 @@ int StepsPerBlock(double concentration, double pitch) {
   double steps = std::nearbyint(concentration / pitch);
   if (!(steps >= 1)) return 1;
   return static_cast<int>(std::min(steps, kCountLimit));
+}
+
+double RoutingStepCount(double calcDuration, double concentration, double pitch) {
+  return StepCount(RoutingBlockCount(calcDuration, concentration), StepsPerBlock(concentration, pitch));
 }
 
 bool LevelScanMayBisect(const TKisoData& calc) {
@@ -207,7 +211,8 @@ FloodRouting RouteFlood(TRenzoku& calc, UserInteraction& ui, ProgressBar& progre
 
   // Everything the loop appends is reserved here, so that the loop itself allocates nothing.
   result.rows.reserve(static_cast<std::size_t>(blockCount) + 1);
-  result.Begin(calc.Routing.StartLevel, PointCapacity(blockCount, stepsPerBlock));
+  result.Begin(calc.Routing.StartLevel,
+               1 + static_cast<std::size_t>(StepCount(blockCount, stepsPerBlock)));
 
   double level = calc.Routing.StartLevel;
   result.endLevel = level;

@@ -47,6 +47,10 @@ int RoutingBlockCount(double calcDuration, double concentration);
 /// Steps per block of whole pitches: Tc / pitch rounded half to even, at least 1.
 int StepsPerBlock(double concentration, double pitch);
 
+/// Steps that RouteFlood takes over its blocks 0 … N: five each in blocks 0 and 1, StepsPerBlock
+/// in every later block.
+double RoutingStepCount(double calcDuration, double concentration, double pitch);
+
 /// Whether the level a trial level produces never rises by as much as a scan step while the
 /// trial level rises by one: the outflow never falls with the level (no orifice whose transition
 /// drops), the areas never fall, and typed storages lie no more than 0.0001 m of level above the

@@ -17,6 +17,12 @@ constexpr double kTimeTolerance = 1e-9;   // min, so that a step ending on the d
 
 constexpr char kEmptyPondMessage[] = "処理を中断します。";
 
+double SizeCapacity(double minCapacity, double size) { return minCapacity + size * kSizeStep; }
+
+bool SizeFits(double minCapacity, double maxCapacity, double size) {
+  return SizeCapacity(minCapacity, size) <= maxCapacity + kSizeTolerance;
+}
+
 bool StepFits(const TKisoData& calc, long long k) {
   return calc.Time.Pitch > 0 &&
          static_cast<double>(k + 1) * calc.Time.Pitch <= calc.Time.CalcDuration + kTimeTolerance;
@@ -40,9 +46,7 @@ void Track(const TRenzoku& calc, UserInteraction& ui, PumpCalculation& result) {
   const double capacity = calc.Pump.Capacity;
   const int stepsPerBlock = StepsPerBlock(calc.Time.Concentration, calc.Time.Pitch);
   run.tableRowCount = TrackingRowCount(calc);
-  double steps = calc.Time.Pitch > 0
-                     ? std::floor((calc.Time.CalcDuration + kTimeTolerance) / calc.Time.Pitch)
-                     : 0;
+  double steps = PumpStepCount(calc.Time.CalcDuration, calc.Time.Pitch);
   run.Begin(startLevel, static_cast<std::size_t>(std::clamp(steps, 0.0, 1e8)) + 1);
 
   RoutingMaxima& max = run.maxima;
@@ -77,9 +81,8 @@ void Track(const TRenzoku& calc, UserInteraction& ui, PumpCalculation& result) {
 void Study(const TRenzoku& calc, UserInteraction& ui, PumpStudy& study) {
   const double startLevel = calc.Routing.StartLevel;
   const double floorStorage = LevelToStorage(calc, startLevel, ui);
-  for (long long size = 0;; ++size) {
-    double capacity = calc.Pump.MinCapacity + static_cast<double>(size) * kSizeStep;
-    if (!(capacity <= calc.Pump.MaxCapacity + kSizeTolerance)) break;
+  for (long long size = 0; SizeFits(calc.Pump.MinCapacity, calc.Pump.MaxCapacity, size); ++size) {
+    double capacity = SizeCapacity(calc.Pump.MinCapacity, size);
     ++study.sizeCount;
     PumpSize result{capacity, 0, 0, startLevel, 0, floorStorage};
     double peak = std::numeric_limits<double>::lowest();
@@ -113,6 +116,22 @@ PumpStepResult PumpStep(const TRenzoku& calc, long long k, double V, double Qp,
   step.V1 = std::max(floorStorage, V + (step.Im - Qp) * pitch * 60);
   step.H1 = StorageToLevel(calc, step.V1, ui);
   return step;
+}
+
+double PumpStepCount(double calcDuration, double pitch) {
+  if (!(pitch > 0)) return 0;
+  return std::max(0.0, std::floor((calcDuration + kTimeTolerance) / pitch));
+}
+
+double PumpStudySizeCount(double minCapacity, double maxCapacity) {
+  double estimate = std::floor((maxCapacity - minCapacity) / kSizeStep);
+  if (!(estimate >= 0)) return SizeFits(minCapacity, maxCapacity, 0) ? 1 : 0;
+  // Beyond 2^53 sizes the count no longer matters, only that it is huge.
+  if (estimate > 1e15) return estimate;
+  // The estimate may be one off either way where the step lands on the maximum.
+  while (SizeFits(minCapacity, maxCapacity, estimate + 1)) estimate += 1;
+  while (estimate >= 0 && !SizeFits(minCapacity, maxCapacity, estimate)) estimate -= 1;
+  return estimate + 1;
 }
 
 PumpCalculation RunPumpCalculation(const TRenzoku& calc, UserInteraction& ui) {

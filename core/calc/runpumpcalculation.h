@@ -68,6 +68,13 @@ struct PumpCalculation {
   PumpStudy study;        // kind 2
 };
 
+/// Steps of one pump run: those whose end (k+1)·`pitch` is at most `calcDuration` (within 1e-9
+/// min); 0 without a positive pitch.
+double PumpStepCount(double calcDuration, double pitch);
+
+/// Sizes of a pump study from `minCapacity` to `maxCapacity` (m³/s), as the study tries them.
+double PumpStudySizeCount(double minCapacity, double maxCapacity);
+
 /// Runs the pump calculation of `CalcKind` 1 or 2 (any other kind computes nothing). Steps run
 /// for as long as their end (k+1)·Δt is at most `Time.CalcDuration` (within 1e-9 min). The study
 /// never overflows: a size whose level leaves the table is skipped.

@@ -1,21 +1,10 @@
 #include "core/design/textfile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iterator>
-
+#include "core/design/atomicfileset.h"
+#include "core/design/readwholefile.h"
 #include "core/text/cp932.h"
 
 namespace {
-
-std::string SystemMessage(const std::string& what, const std::filesystem::path& path, int error) {
-  return what + " \"" + path.string() + "\". " + std::strerror(error);
-}
 
 std::vector<std::string> SplitLines(const std::string& bytes) {
   std::vector<std::string> lines;
@@ -38,19 +27,13 @@ std::vector<std::string> SplitLines(const std::string& bytes) {
 }  // namespace
 
 TextFileLines ReadShiftJisLines(const std::filesystem::path& path) {
-  TextFileLines result;
-  errno = 0;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    result.message = SystemMessage("Cannot open file", path, errno ? errno : ENOENT);
+  FileBytes file = ReadWholeFile(path);
+  if (!file.ok) {
+    TextFileLines result;
+    result.message = std::move(file.message);
     return result;
   }
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    result.message = SystemMessage("Cannot read file", path, errno ? errno : EIO);
-    return result;
-  }
-  return DecodeShiftJisLines(bytes, path.string());
+  return DecodeShiftJisLines(file.bytes, path.string());
 }
 
 TextFileLines DecodeShiftJisLines(const std::string& bytes, const std::string& name) {
@@ -88,33 +71,7 @@ ShiftJisText EncodeShiftJisLines(const std::vector<std::string>& lines) {
 }
 
 std::string WriteFileAtomically(const std::filesystem::path& path, const std::string& bytes) {
-  std::filesystem::path temp = path;
-  temp += ".tmp-XXXXXX";
-  std::string pattern = temp.string();
-  int fd = mkstemp(pattern.data());
-  if (fd < 0) return SystemMessage("Cannot create file", path, errno);
-  const char* data = bytes.data();
-  std::size_t left = bytes.size();
-  int error = 0;
-  while (left > 0 && error == 0) {
-    ssize_t written = write(fd, data, left);
-    if (written < 0) {
-      if (errno != EINTR) error = errno;
-      continue;
-    }
-    data += written;
-    left -= static_cast<std::size_t>(written);
-  }
-  if (error == 0 && fsync(fd) != 0) error = errno;
-  // mkstemp creates the file for its owner only; give it the usual permissions of a new file.
-  mode_t mask = umask(0);
-  umask(mask);
-  if (error == 0 && fchmod(fd, 0666 & ~mask) != 0) error = errno;
-  if (close(fd) != 0 && error == 0) error = errno;
-  if (error == 0 && std::rename(pattern.c_str(), path.c_str()) != 0) error = errno;
-  if (error != 0) {
-    unlink(pattern.c_str());
-    return SystemMessage("Cannot write file", path, error);
-  }
-  return {};
+  AtomicFileSet file;
+  std::string failure = file.Add(path, bytes);
+  return failure.empty() ? file.Commit() : failure;
 }

@@ -16,8 +16,9 @@ struct TextFileLines {
 /// name that a message about an undecodable line gives.
 TextFileLines DecodeShiftJisLines(const std::string& bytes, const std::string& name);
 
-/// Reads a whole Shift-JIS file and splits it into lines at CR LF, LF or CR. A file that cannot
-/// be opened or read, or holds bytes that are not Shift-JIS, gives ok = false and a message.
+/// Reads a whole Shift-JIS file (ReadWholeFile) and splits it into lines at CR LF, LF or CR. A
+/// file that cannot be opened or read, or holds bytes that are not Shift-JIS, gives ok = false
+/// and a message.
 TextFileLines ReadShiftJisLines(const std::filesystem::path& path);
 
 /// The Shift-JIS bytes of UTF-8 lines, each ended by CR LF; ok = false and a message naming
@@ -29,7 +30,7 @@ struct ShiftJisText {
 };
 ShiftJisText EncodeShiftJisLines(const std::vector<std::string>& lines);
 
-/// Writes bytes to a file atomically: into a temporary file beside it, flushed to disk, then
-/// renamed over the target. On failure the target is unchanged and the message says why;
-/// the result is empty on success.
+/// Writes bytes to a file atomically, as a set of one file (AtomicFileSet): the file is either
+/// replaced whole or left unchanged, and the message says why when it is left. The result is
+/// empty on success.
 std::string WriteFileAtomically(const std::filesystem::path& path, const std::string& bytes);

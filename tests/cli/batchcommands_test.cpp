@@ -2,7 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
 #include <sstream>
+
+#include "core/design/designfile.h"
+#include "core/interaction/recordinginteraction.h"
 
 #include "tests/support/testfiles.h"
 
@@ -56,7 +64,62 @@ TEST(BatchCommandsTest, RefusedFilesAndBadUsageExitWithTwo) {
   EXPECT_EQ(Batch({"new"}).status, 2);
   EXPECT_EQ(Batch({"frobnicate", "a"}).status, 2);
   EXPECT_EQ(Batch({"new", (dir / "missing" / "x.dat").string()}).status, 2);
+
+  std::filesystem::create_directories(dir / "d.dat");
+  for (const char* command : {"calc", "resave"}) {
+    std::vector<std::string> args{command, (dir / "d.dat").string()};
+    if (command == std::string("resave")) args.push_back((dir / "out.dat").string());
+    BatchRun folder = Batch(args);
+    EXPECT_EQ(folder.status, 2) << command;
+    EXPECT_EQ(folder.err, "Cannot open file \"" + (dir / "d.dat").string() + "\". Is a directory\n");
+  }
 }
+
+#if !defined(__SANITIZE_ADDRESS__)  // the sanitizer's shadow memory does not fit a small address space
+TEST(BatchCommandsTest, RunningOutOfMemoryEndsTheCommandWithAMessageAndLosesNothing) {
+  std::filesystem::path dir = ScratchDir();
+  ASSERT_EQ(Batch({"calc", DataFile("design/startup.dat").string(), "--out", dir.string()}).status, 0);
+  const std::string oldText = ReadBytes(dir / "調節池.txt");
+  const std::string oldPdf = ReadBytes(dir / "調節池計算結果.pdf");
+  // The largest design that reading accepts needs about 600 MB.
+  DesignForm form = StartupDesignForm();
+  form.Concentration = "2";
+  form.RainDuration = "100000";
+  form.CalcDuration = "99990";
+  form.Pitch = "0.5";
+  RecordingInteraction ui;
+  ASSERT_TRUE(SaveConditions(form, dir / "large.dat", ui));
+
+  int pipeEnds[2];
+  ASSERT_EQ(pipe(pipeEnds), 0);
+  pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    long pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    rlimit limit{};
+    limit.rlim_cur = limit.rlim_max =
+        static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) + (16 << 20);
+    setrlimit(RLIMIT_AS, &limit);
+    BatchRun run = Batch({"calc", (dir / "large.dat").string(), "--out", dir.string()});
+    (void)!write(pipeEnds[1], run.err.data(), run.err.size());
+    _exit(run.status);
+  }
+  close(pipeEnds[1]);
+  std::string err;
+  char buffer[4096];
+  for (ssize_t got; (got = read(pipeEnds[0], buffer, sizeof buffer)) > 0;) err.append(buffer, got);
+  close(pipeEnds[0]);
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+  EXPECT_EQ(WEXITSTATUS(status), 2);
+  EXPECT_NE(err.find("メモリが不足したため、処理を中断しました。\n"), std::string::npos) << err;
+  EXPECT_EQ(ReadBytes(dir / "調節池.txt"), oldText);
+  EXPECT_EQ(ReadBytes(dir / "調節池計算結果.pdf"), oldPdf);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 3);
+}
+#endif
 
 TEST(BatchCommandsTest, EstimatePrintsTheStorageFieldThenTheDerivation) {
   BatchRun run = Batch({"estimate", "2590", "3/4", "12.9", "6.0", "247.9", "0.84"});

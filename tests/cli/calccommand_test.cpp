@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <sstream>
 
 #include "core/design/designfile.h"
@@ -110,9 +113,78 @@ TEST(CalcCommandTest, UsageErrorsAndUnloadableDesignsExitWithTwo) {
   CalcRun missing = Calc({(dir / "none.dat").string(), "--out", dir.string()});
   EXPECT_EQ(missing.status, 2);
   EXPECT_FALSE(std::filesystem::exists(dir / "調節池.txt"));
-  CalcRun unwritable = Calc({startup, "--out", (dir / "no" / "such").string()});
+  CalcRun unwritable = Calc({startup, "--out", startup + "/x"});
   EXPECT_EQ(unwritable.status, 2);
-  EXPECT_NE(unwritable.err.find("Cannot create file"), std::string::npos);
+  EXPECT_NE(unwritable.err.find("Cannot create folder \"" + startup + "/x\". Not a directory"),
+            std::string::npos);
+}
+
+TEST(CalcCommandTest, OutputFoldersAreCreatedAndRefusedOutputPathsSayWhy) {
+  std::filesystem::path dir = ScratchDir();
+  std::string startup = DataFile("design/startup.dat").string();
+  EXPECT_EQ(Calc({startup, "--out", (dir / "a" / "b").string()}).status, 0);
+  EXPECT_TRUE(std::filesystem::exists(dir / "a" / "b" / "調節池計算結果.pdf"));
+
+  CalcRun messages = Calc({startup, "--out", dir.string(), "--messages",
+                           (dir / "missing" / "m.txt").string()});
+  EXPECT_EQ(messages.status, 2);
+  EXPECT_NE(messages.err.find("Cannot create file \"" + (dir / "missing" / "m.txt").string() +
+                              "\". No such file or directory"),
+            std::string::npos);
+}
+
+// Fills up the disk for this process: writes beyond `bytes` in any file fail with EFBIG.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &m_previous);
+    m_handler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = m_previous;
+    limit.rlim_cur = bytes;
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &m_previous);
+    std::signal(SIGXFSZ, m_handler);
+  }
+
+ private:
+  rlimit m_previous{};
+  void (*m_handler)(int) = nullptr;
+};
+
+TEST(CalcCommandTest, TheReportsReplaceTheOldOnesAsAPairOrNotAtAll) {
+  std::filesystem::path dir = ScratchDir();
+  std::string design = DataFile("design/startup.dat").string();
+  ASSERT_EQ(Calc({design, "--out", dir.string()}).status, 0);
+  const std::string oldText = ReadBytes(dir / "調節池.txt");
+  const std::string oldPdf = ReadBytes(dir / "調節池計算結果.pdf");
+  ASSERT_GT(oldPdf.size(), 2 * oldText.size());
+
+  std::string changed = DesignWith(dir, "changed.dat", [](DesignForm& form) { form.Margin = "1.2"; });
+  // The disk fills up at the first file (the text report), then at the second (the PDF).
+  for (rlim_t limit : {oldText.size() / 2, 2 * oldText.size()}) {
+    CalcRun run;
+    {
+      FileSizeLimit full(limit);
+      run = Calc({changed, "--out", dir.string()});
+    }
+    EXPECT_EQ(run.status, 2) << limit;
+    EXPECT_NE(run.err.find("\". File too large"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("終わりました"), std::string::npos);
+    EXPECT_EQ(ReadBytes(dir / "調節池.txt"), oldText);
+    EXPECT_EQ(ReadBytes(dir / "調節池計算結果.pdf"), oldPdf);
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"changed.dat", "調節池.txt", "調節池計算結果.pdf"}));
+  }
+
+  ASSERT_EQ(Calc({changed, "--out", dir.string()}).status, 0);
+  EXPECT_NE(ReadBytes(dir / "調節池.txt"), oldText);
+  EXPECT_NE(ReadBytes(dir / "調節池計算結果.pdf"), oldPdf);
 }
 
 TEST(CalcCommandTest, PumpKindsRunToTheEndAndReportTheirPondSection) {

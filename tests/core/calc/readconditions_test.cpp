@@ -117,6 +117,51 @@ TEST(ReadConditionsTest, TimesOutOfRangeAreItemErrorsAndLeaveThePitchAsTyped) {
             (std::vector<std::string>{ItemError("降雨継続時間"), ItemError("計算時間")}));
 }
 
+TEST(ReadConditionsTest, WorkLimitsRefuseTheFieldToChangeRightBeyondTheirEdges) {
+  // Each case: the changes, then the item errors they give (none at the edge itself).
+  struct Case {
+    void (*change)(DesignForm&);
+    std::vector<std::string> errors;
+  };
+  const Case cases[] = {
+      // 50 000 rain blocks of 20 minutes.
+      {[](DesignForm& f) { f.RainDuration = "1000000"; }, {}},
+      {[](DesignForm& f) { f.RainDuration = "1000001"; }, {ItemError("降雨継続時間")}},
+      // 50 000 routing blocks of one step each.
+      {[](DesignForm& f) { f.CalcDuration = "1000000"; }, {}},
+      {[](DesignForm& f) { f.CalcDuration = "1000001"; }, {ItemError("計算時間")}},
+      // 200 000 routing steps: 5 + 5 + 4 999 blocks of 40 steps, and one block more.
+      {[](DesignForm& f) { f.CalcDuration = "100020"; f.Pitch = "0.5"; }, {}},
+      {[](DesignForm& f) { f.CalcDuration = "100021"; f.Pitch = "0.5"; }, {ItemError("計算時間")}},
+      // 200 000 pump steps of 0.5 minutes.
+      {[](DesignForm& f) { f.SelectOutletPage(1); f.ChoosePumpCalcKind(0);
+                           f.CalcDuration = "100000"; f.Pitch = "0.5"; }, {}},
+      {[](DesignForm& f) { f.SelectOutletPage(1); f.ChoosePumpCalcKind(0);
+                           f.CalcDuration = "100000.5"; f.Pitch = "0.5"; }, {ItemError("計算時間")}},
+      // 500 pump sizes; beyond them the size range comes in its reading place, after the
+      // times and before the spillway.
+      {[](DesignForm& f) { f.SelectOutletPage(1); f.ChoosePumpCalcKind(1);
+                           f.PumpMin = "0.0"; f.PumpMax = "99.8"; }, {}},
+      {[](DesignForm& f) { f.SelectOutletPage(1); f.ChoosePumpCalcKind(1);
+                           f.PumpMin = "0.0"; f.PumpMax = "100.0";
+                           f.CalcDuration = "200000"; f.Pitch = "0.5"; f.SpillwayWidth = "W"; },
+       {ItemError("計算時間"), ItemError("ポンプ規模"), ItemError("余水吐き幅")}},
+      // Water-level tracking does not try sizes.
+      {[](DesignForm& f) { f.SelectOutletPage(1); f.ChoosePumpCalcKind(0);
+                           f.PumpMin = "0.0"; f.PumpMax = "1e9"; }, {}},
+  };
+  for (const Case& c : cases) {
+    DesignForm form = StartupDesignForm();
+    c.change(form);
+    TRenzoku calc;
+    RecordingInteraction ui;
+    ReadResult result = ReadConditions(calc, form, ui);
+    EXPECT_EQ(ui.Texts(), c.errors) << form.RainDuration << " " << form.CalcDuration << " "
+                                    << form.PumpMax;
+    EXPECT_EQ(result.errorFlag, c.errors.empty() ? 0 : 1);
+  }
+}
+
 TEST(ReadConditionsTest, MalformedStrictFieldEndsReadingAtOnce) {
   DesignForm form = StartupDesignForm();
   form.LowerSill = "x";
