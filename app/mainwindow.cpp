@@ -18,8 +18,10 @@
 #include "app/intensitycurvewindow.h"
 #include "app/liverecalculation.h"
 #include "app/liverecalculationbar.h"
+#include "app/reportcommands.h"
 #include "app/resultwindow.h"
 #include "reports/pdfreport.h"
+#include "reports/qtreportprinter.h"
 #include "reports/textreport.h"
 
 namespace {
@@ -29,7 +31,8 @@ constexpr char kDesignSuffix[] = "dat";
 
 }  // namespace
 
-MainWindow::MainWindow(DesignDocument& document, AppInteraction& ui, QWidget* parent)
+MainWindow::MainWindow(DesignDocument& document, AppInteraction& ui,
+                       std::unique_ptr<ReportPrinter> printer, QWidget* parent)
     : QMainWindow(parent), m_document(document), m_ui(ui) {
   setWindowTitle(QStringLiteral("ソレムナ Ver2.6"));
   buildMenus();
@@ -56,6 +59,18 @@ MainWindow::MainWindow(DesignDocument& document, AppInteraction& ui, QWidget* pa
   m_live = new LiveRecalculation(document, this);
   m_designWindow->addBelowStart(new LiveRecalculationBar(*m_live));
   connect(m_designWindow, &DesignWindow::editFinished, m_live, &LiveRecalculation::edited);
+
+  if (!printer) printer = std::make_unique<QtReportPrinter>(this);
+  m_reportCommands = new ReportCommands(document, ui, std::move(printer), *m_designWindow,
+                                        *m_resultWindow, *m_estimateWindow, this);
+  connect(this, &MainWindow::printAllRequested, m_reportCommands, &ReportCommands::printAll);
+  connect(this, &MainWindow::previewRequested, m_reportCommands, &ReportCommands::preview);
+  connect(this, &MainWindow::printerSetupRequested, m_reportCommands,
+          &ReportCommands::printerSetup);
+  connect(this, &MainWindow::metafileExportRequested, m_reportCommands,
+          &ReportCommands::metafileExport);
+  connect(m_estimateWindow, &EstimateWindow::printRequested, m_reportCommands,
+          &ReportCommands::previewEstimate);
 
   connect(&m_document, &DesignDocument::formChanged, this, &MainWindow::followForm);
   followForm();

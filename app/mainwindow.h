@@ -4,8 +4,10 @@
 /// once and keeps them for the life of the process.
 
 #include <QMainWindow>
+#include <memory>
 
 #include "app/reportpage.h"
+#include "reports/printcommands.h"
 
 class AboutWindow;
 class AppInteraction;
@@ -17,13 +19,16 @@ class EstimateWindow;
 class InputBox;
 class IntensityCurveWindow;
 class QLabel;
+class ReportCommands;
 class ResultWindow;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  MainWindow(DesignDocument& document, AppInteraction& ui, QWidget* parent = nullptr);
+  /// `printer` receives every printed and previewed layout; none: the system's printer.
+  MainWindow(DesignDocument& document, AppInteraction& ui,
+             std::unique_ptr<ReportPrinter> printer = {}, QWidget* parent = nullptr);
 
   DesignWindow* designWindow() const { return m_designWindow; }
   InputBox* inputBox() const { return m_inputBox; }
@@ -92,6 +97,7 @@ class MainWindow : public QMainWindow {
   EstimateWindow* m_estimateWindow = nullptr;
   CriticalStormWindow* m_criticalStormWindow = nullptr;
   LiveRecalculation* m_live = nullptr;
+  ReportCommands* m_reportCommands = nullptr;
   QLabel* m_statusText = nullptr;
   QAction* m_routingPreview = nullptr;
   QAction* m_routingChartPreview = nullptr;

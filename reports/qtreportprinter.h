@@ -23,6 +23,7 @@ class QtReportPrinter final : public ReportPrinter {
 
  private:
   void KeepFullPage();
+  void FitToScreen(QWidget& dialog) const;
 
   QWidget* m_dialogParent;
   std::unique_ptr<QPrinter> m_printer;

@@ -1,6 +1,6 @@
 #pragma once
 /// The whole program as the GUI tests drive it: the document in a fresh start directory, the
-/// scripted interaction and the main window, shown as at start-up.
+/// scripted interaction, a recording printer and the main window, shown as at start-up.
 
 #include <QAction>
 #include <QApplication>
@@ -12,12 +12,13 @@
 #include "app/designdocument.h"
 #include "app/designwindow.h"
 #include "app/mainwindow.h"
+#include "tests/app/support/recordingprinter.h"
 #include "tests/app/support/scriptedinteraction.h"
 
 struct ProgramFixture {
   ProgramFixture()
       : document(std::filesystem::path(startDirectory.path().toStdString())),
-        window(document, ui) {
+        window(document, ui, std::unique_ptr<ReportPrinter>(printer)) {
     window.show();
   }
 
@@ -37,6 +38,7 @@ struct ProgramFixture {
   QTemporaryDir startDirectory;
   ScriptedInteraction ui;
   DesignDocument document;
+  RecordingPrinter* printer = new RecordingPrinter;  // owned by the window
   MainWindow window;
 };
 
