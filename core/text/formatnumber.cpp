@@ -240,7 +240,9 @@ std::string FormatNumber(std::string_view pattern, double value) {
   Group g = AnalyseGroup(pattern, first, last + 1);
 
   std::string out;
-  out.reserve(pattern.size() + 32);  // room for the digits, signs and separators of most values
+  // Room for a few digits, signs and separators more than the pattern has; a short result stays
+  // in the string's own buffer.
+  out.reserve(pattern.size() + 8);
   out.append(pattern.substr(0, first));
   if (!std::isfinite(value)) {
     out += std::isnan(value) ? "NAN" : (value < 0 ? "-INF" : "INF");
