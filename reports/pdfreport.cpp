@@ -10,6 +10,7 @@
 #include "pdf/pdferror.h"
 #include "pdf/tinkvale.h"
 #include "reports/pdfreportpages.h"
+#include "reports/reservedstream.h"
 
 namespace {
 
@@ -20,6 +21,9 @@ constexpr char kConfirmation[] =
 constexpr char kWritten[] = "調節池計算結果.pdfを作成しました";
 constexpr char kOpenQuestion[] =
     "[ 調節池計算結果.pdf ]を表示しますか？\r\r(起動まで少し時間がかかります。)";
+
+// A start-up design's report is about 270 kB; a long run's charts and tables take more.
+constexpr std::size_t kPdfReportRoom = 1 << 20;
 
 constexpr int kTitleSize = 12;
 constexpr int kHeaderRows = 2;
@@ -164,7 +168,7 @@ bool SavePdfReport(const ResultSheet& sheet, const DesignForm& form,
                    const std::filesystem::path& directory, UserInteraction& ui) {
   // The report is drawn in memory and then written whole, so that a failure never leaves a
   // half-written report behind and an existing one stays as it was.
-  std::ostringstream bytes;
+  std::ostringstream bytes = ReservedOutputStream(kPdfReportRoom);
   std::string failure = WritePdfReport(bytes, sheet, form);
   if (failure.empty()) {
     failure = WriteFileAtomically(directory / kPdfReportFileName, std::move(bytes).str());

@@ -3,9 +3,11 @@
 #include <optional>
 #include <sstream>
 #include <string_view>
+#include <utility>
 
 #include "core/design/textfile.h"
 #include "core/text/cp932.h"
+#include "reports/reservedstream.h"
 
 namespace {
 
@@ -102,10 +104,13 @@ bool RunTextReport(const ResultSheet& sheet, const DesignForm& form,
   if (!ui.Confirm("計算結果をテキスト出力しますか。\r\r出力ファイル名は\r　調節池.txt\rです。")) {
     return false;
   }
-  std::ostringstream report;
+  // A start-up design's report is about 27 kB.
+  std::ostringstream report = ReservedOutputStream(std::size_t{1} << 17);
   std::string error = WriteTextReport(report, sheet, form);
   // The file is replaced whole, so a failed write never leaves half a report behind.
-  if (error.empty()) error = WriteFileAtomically(directory / kTextReportFileName, report.str());
+  if (error.empty()) {
+    error = WriteFileAtomically(directory / kTextReportFileName, std::move(report).str());
+  }
   if (!error.empty()) {
     ui.ShowMessage(error);
     return false;
