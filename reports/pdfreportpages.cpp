@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "core/design/stringgrid.h"
 #include "core/text/cp932.h"
@@ -117,7 +118,7 @@ TPDFContents& PdfReportPages::Canvas() const { return m_writer.Canvas(); }
 
 std::string PdfReportPages::Sjis(std::string_view utf8) {
   std::optional<std::string> bytes = Utf8ToCp932(utf8);
-  if (bytes) return *bytes;
+  if (bytes) return std::move(*bytes);
   if (m_unencodable.empty()) m_unencodable = utf8;
   return {};
 }
@@ -258,9 +259,11 @@ void PdfReportPages::DrawTablePage(float left, float top, std::string_view capti
     const std::string text = Sjis(table.Cell(column, row));
     canvas.FontSize = size;
     const float room = ColumnWidth(table, column) - 2 * kTextClearance;
-    canvas.FontSize = SizeToFit(size, canvas.TextWidth(text), room);
-    canvas.TextOut(text, centre - canvas.TextWidth(text) / 2,
-                   top - rowHeight * static_cast<float>(line) + 3);
+    float width = canvas.TextWidth(text);
+    canvas.FontSize = SizeToFit(size, width, room);
+    // Most cells fit: their width at the size they are drawn at is the one just measured.
+    if (canvas.FontSize != size) width = canvas.TextWidth(text);
+    canvas.TextOut(text, centre - width / 2, top - rowHeight * static_cast<float>(line) + 3);
   };
   float columnLeft = left;
   for (int c = 0; c < columns; ++c) {

@@ -3,8 +3,10 @@
 #include <optional>
 #include <sstream>
 #include <string_view>
+#include <utility>
 
 #include "core/text/cp932.h"
+#include "reports/reservedstream.h"
 
 namespace {
 
@@ -102,11 +104,12 @@ bool AddTextReport(const ResultSheet& sheet, const DesignForm& form,
   if (!ui.Confirm("計算結果をテキスト出力しますか。\r\r出力ファイル名は\r　調節池.txt\rです。")) {
     return false;
   }
-  std::ostringstream report;
+  // A start-up design's report is about 27 kB.
+  std::ostringstream report = ReservedOutputStream(std::size_t{1} << 17);
   // Running out of memory is no stream failure; let it reach the command as what it is.
   report.exceptions(std::ios::badbit);
   std::string error = WriteTextReport(report, sheet, form);
-  if (error.empty()) error = files.Add(directory / kTextReportFileName, report.str());
+  if (error.empty()) error = files.Add(directory / kTextReportFileName, std::move(report).str());
   if (!error.empty()) {
     ui.ShowMessage(error);
     return false;

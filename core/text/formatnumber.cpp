@@ -1,5 +1,7 @@
 #include "core/text/formatnumber.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -18,6 +20,17 @@ struct Decimal {
   bool negative = false;
 };
 
+// 10^n for n = 0 … 22, exact.
+unsigned __int128 PowerOfTen(int n) {
+  static constexpr auto kPowers = [] {
+    std::array<unsigned __int128, 23> powers{};
+    powers[0] = 1;
+    for (std::size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * 10;
+    return powers;
+  }();
+  return kPowers[static_cast<std::size_t>(n)];
+}
+
 // The 15 significant digits of a finite positive value from 10^-8 to below 10^15, and its
 // decimal exponent, in exact integer arithmetic: value = m / 2^s, and m·10^p / 2^s rounded half
 // to even is what the general conversion gives. Nothing when the value is outside that range.
@@ -32,8 +45,7 @@ std::optional<std::pair<std::uint64_t, int>> FifteenDigits(double value) {
   for (int attempt = 0; attempt < 3; ++attempt) {
     const int scale = 14 - exponent;  // 0 … 22 inside the range
     if (scale < 0 || scale > 22 || shift < 1 || shift > 120) return std::nullopt;
-    unsigned __int128 scaled = mantissa;
-    for (int i = 0; i < scale; ++i) scaled *= 10;
+    const unsigned __int128 scaled = mantissa * PowerOfTen(scale);
     const unsigned __int128 one = 1;
     const unsigned __int128 remainder = scaled & ((one << shift) - 1);
     const unsigned __int128 half = one << (shift - 1);
@@ -86,12 +98,9 @@ void RoundDecimal(const Decimal& d, int decimals, std::string& integerDigits,
   int kept = d.pointPosition + decimals;  // number of digits of `d.digits` that are kept
   std::string digits;
   bool roundUp = false;
-  if (kept < 0) {
-    digits.clear();
-  } else {
-    for (int i = 0; i < kept; ++i) {
-      digits.push_back(i < static_cast<int>(d.digits.size()) ? d.digits[static_cast<std::size_t>(i)] : '0');
-    }
+  if (kept >= 0) {
+    digits.assign(d.digits, 0, static_cast<std::size_t>(kept));
+    digits.resize(static_cast<std::size_t>(kept), '0');
     roundUp = kept < static_cast<int>(d.digits.size()) && d.digits[static_cast<std::size_t>(kept)] >= '5';
   }
   // `digits` holds the value × 10^decimals when the point position is not positive: add the
@@ -107,20 +116,33 @@ void RoundDecimal(const Decimal& d, int decimals, std::string& integerDigits,
       ++integerCount;
     }
   }
-  // Split into integer and fraction digits.
-  std::string all;
+  // Split into integer and fraction digits: `digits` starts at the decimal position
+  // `integerCount` (zeros fill the places between the point and a later start) and is padded
+  // with zeros to the last decimal.
+  const auto size = static_cast<int>(digits.size());
+  integerDigits.clear();
+  fractionDigits.clear();
   if (integerCount < 0) {
-    all.assign(static_cast<std::size_t>(-integerCount), '0');
-    all += digits;
-    integerCount = 0;
+    fractionDigits.assign(static_cast<std::size_t>(std::min(-integerCount, decimals)), '0');
+    fractionDigits.append(digits, 0,
+                          static_cast<std::size_t>(std::max(0, decimals + integerCount)));
   } else {
-    all = digits;
+    int firstNonZero = 0;
+    while (firstNonZero < std::min(integerCount, size) &&
+           digits[static_cast<std::size_t>(firstNonZero)] == '0') {
+      ++firstNonZero;
+    }
+    if (firstNonZero < std::min(integerCount, size)) {
+      integerDigits.assign(digits, static_cast<std::size_t>(firstNonZero),
+                           static_cast<std::size_t>(std::min(integerCount, size) - firstNonZero));
+      integerDigits.resize(static_cast<std::size_t>(integerCount - firstNonZero), '0');
+    }
+    if (integerCount < size) {
+      fractionDigits.assign(digits, static_cast<std::size_t>(integerCount),
+                            static_cast<std::size_t>(decimals));
+    }
   }
-  all.resize(static_cast<std::size_t>(integerCount + decimals), '0');
-  integerDigits = all.substr(0, static_cast<std::size_t>(integerCount));
-  fractionDigits = all.substr(static_cast<std::size_t>(integerCount));
-  std::size_t firstNonZero = integerDigits.find_first_not_of('0');
-  integerDigits = firstNonZero == std::string::npos ? "" : integerDigits.substr(firstNonZero);
+  fractionDigits.resize(static_cast<std::size_t>(decimals), '0');
 }
 
 struct Group {
@@ -218,7 +240,9 @@ std::string FormatNumber(std::string_view pattern, double value) {
   Group g = AnalyseGroup(pattern, first, last + 1);
 
   std::string out;
-  out.reserve(pattern.size() + 32);  // room for the digits, signs and separators of most values
+  // Room for a few digits, signs and separators more than the pattern has; a short result stays
+  // in the string's own buffer.
+  out.reserve(pattern.size() + 8);
   out.append(pattern.substr(0, first));
   if (!std::isfinite(value)) {
     out += std::isnan(value) ? "NAN" : (value < 0 ? "-INF" : "INF");

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
+#include "core/text/formatnumber.h"
+
 TEST(FormatClockTest, RoundsUpToWholeMinutesAndTakesTheHoursFromThem) {
   EXPECT_EQ(FormatClock(0), "00:00");
   EXPECT_EQ(FormatClock(20), "00:20");
@@ -19,4 +24,16 @@ TEST(FormatClockTest, RoundsUpToWholeMinutesAndTakesTheHoursFromThem) {
   EXPECT_EQ(FormatClock(59.5), "01:00");
   EXPECT_EQ(FormatClock(419.86), "07:00");
   EXPECT_EQ(FormatClock(60.5), "01:01");
+}
+
+TEST(FormatClockTest, WritesEachPartAsTheNumberFormatterDoesAlsoOutsideEverydayTimes) {
+  // Parts written directly must agree with the general formatter wherever the two meet: at the
+  // first two-digit part, below zero, towards and beyond 15 digits, and for non-finite times.
+  for (double minutes : {-0.0, -30.0, -61.0, 599.0, 600.0, 6e15 - 60, 6e16, 1e300, -1e300,
+                         std::numeric_limits<double>::infinity(), std::nan("")}) {
+    SCOPED_TRACE(minutes);
+    const double whole = std::ceil(minutes - 0.000001);
+    EXPECT_EQ(FormatClock(minutes), FormatNumber("00", std::trunc(whole / 60.0)) + ":" +
+                                        FormatNumber("00", std::fmod(whole, 60.0)));
+  }
 }
