@@ -3,7 +3,7 @@
 # they are all present already. Usage: install-deps.sh test|run
 set -euo pipefail
 
-build=(g++ cmake ninja-build pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev)
+build=(g++ cmake ninja-build pkg-config dpkg-dev googletest libgtest-dev libgmock-dev libbenchmark-dev)
 check=(qpdf poppler-utils poppler-data fonts-ipafont fonts-ipafont-gothic fonts-ipafont-mincho
        libwmf-bin fonts-urw-base35 libxml2-utils imagemagick libmagickcore-6.q16-6-extra)
 gui=(qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n qt6-svg-dev libgl-dev)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds twice (plain, and with AddressSanitizer and
 # UndefinedBehaviorSanitizer) and runs every test in both builds; also builds the program in
-# the Release configuration, whose optimiser warns differently.
+# the Release configuration, whose optimiser warns differently, and checks the Debian package
+# made from the plain build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,6 +16,7 @@ cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVESTARO_TESTS=
 cmake --build build-release -j "$jobs"
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVESTARO_SANITIZE=ON -DVESTARO_BENCH=OFF
 cmake --build build-sanitize -j "$jobs"
+bash scripts/check-package.sh build
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
