@@ -88,8 +88,10 @@ void LiveRecalculationTest::followsFinishedEditsQuietlyAndKeepsTheLastGoodResult
   QVERIFY(results.isVisible());
   QVERIFY(program.ui.Texts().empty());  // no message box at all
 
-  // A slow design moves to the worker; an edit while it works makes its result too old.
-  Retype(design, "calcDuration", "20000");
+  // A slow design moves to the worker; an edit while it works makes its result too old. It is
+  // near the largest that reading accepts, so that even a fast machine takes well over the
+  // threshold and the worker is still busy when the next edit comes.
+  Retype(design, "calcDuration", "99990");
   program.form().Pitch = "0.5";
   QVERIFY(finished.wait(5000));
   Retype(design, "area", "150");
