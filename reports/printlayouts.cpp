@@ -8,8 +8,8 @@ namespace {
 constexpr double kPageLabelTop = 1072;
 constexpr double kStageTableScreenWidth = 200;  // the stage table control in the result window
 
-struct TitleSpec {
-  explicit TitleSpec(std::string text_, double left_ = 16, double top_ = 14,
+struct PageTitle {
+  explicit PageTitle(std::string text_, double left_ = 16, double top_ = 14,
                      double pixels_ = page::kTitlePixels, std::string productLabel_ = {})
       : text(std::move(text_)), left(left_), top(top_), pixels(pixels_),
         productLabel(std::move(productLabel_)) {}
@@ -19,7 +19,7 @@ struct TitleSpec {
   std::string productLabel;  // at (488, 22) in the band when not empty
 };
 
-PrintedPage TextPage(const TitleSpec& title) {
+PrintedPage TextPage(const PageTitle& title) {
   PageBand band;
   band.kind = PageBand::Kind::Title;
   band.box = {page::kLeft, page::kTop, page::kWidth, page::kTitleBandHeight};
@@ -35,7 +35,7 @@ PrintedPage TextPage(const TitleSpec& title) {
   return page;
 }
 
-PrintLayout SinglePage(const TitleSpec& title, PrintedPage page) {
+PrintLayout SinglePage(const PageTitle& title, PrintedPage page) {
   PrintLayout layout;
   layout.title = title.text;
   layout.pages.push_back(std::move(page));
@@ -95,14 +95,14 @@ void ShowInLegend(PageChart& pageChart, std::size_t position, const char* name) 
 }
 
 PrintLayout Contents(const ResultSheet& sheet) {
-  const TitleSpec title{"目　　次", 304, 12, 19};
+  const PageTitle title{"目　　次", 304, 12, 19};
   PrintedPage page = TextPage(title);
   AddMemo(page, 272, 176, sheet.ContentsList, 16);
   return SinglePage(title, std::move(page));
 }
 
 PrintLayout Conditions(const ResultSheet& sheet) {
-  const TitleSpec title{"Ⅰ-1．設計条件", 16, 14, page::kTitlePixels, "ソレムナ Ver2.6"};
+  const PageTitle title{"Ⅰ-1．設計条件", 16, 14, page::kTitlePixels, "ソレムナ Ver2.6"};
   PrintedPage page = TextPage(title);
   AddMemo(page, 120, 96, sheet.ConditionsList);
   page.texts.push_back({"[表1]：調節池データ", 470, 192});
@@ -112,7 +112,7 @@ PrintLayout Conditions(const ResultSheet& sheet) {
 }
 
 PrintLayout ConditionCharts(const ResultSheet& sheet) {
-  const TitleSpec title{"Ⅰ-2．設計条件(図)"};
+  const PageTitle title{"Ⅰ-2．設計条件(図)"};
   PrintedPage page = TextPage(title);
   AddMemo(page, 96, 96, {"１．H～Q曲線", "", "　　オリフィスの水位(H)～放流量(Q)曲線を示す。"});
   AddChart(page, sheet.RatingChart, {"水位(H)～放流量(Q)曲線", "放流量（m3/s）", "水位（ｍ）"},
@@ -128,16 +128,22 @@ PrintLayout ConditionCharts(const ResultSheet& sheet) {
   return SinglePage(title, std::move(page));
 }
 
-PrintLayout Hydrograph(const ResultSheet& sheet) {
-  const TitleSpec title{"Ⅱ-1．流出ﾊｲﾄﾞﾛｸﾞﾗﾌ計算"};
+// A page that holds one list of the sheet under its title, and its page label.
+PrintLayout ListPage(const char* titleText, const TextList& lines, double left,
+                     const char* label, double labelLeft) {
+  const PageTitle title{titleText};
   PrintedPage page = TextPage(title);
-  AddMemo(page, 114, 96, sheet.HyetographText);
-  AddPageLabel(page, "P3", 400);
+  AddMemo(page, left, 96, lines);
+  AddPageLabel(page, label, labelLeft);
   return SinglePage(title, std::move(page));
 }
 
+PrintLayout Hydrograph(const ResultSheet& sheet) {
+  return ListPage("Ⅱ-1．流出ﾊｲﾄﾞﾛｸﾞﾗﾌ計算", sheet.HyetographText, 114, "P3", 400);
+}
+
 PrintLayout HydrographCharts(const ResultSheet& sheet) {
-  const TitleSpec title{"Ⅱ-2．流出ﾊｲﾄﾞﾛｸﾞﾗﾌ(図)"};
+  const PageTitle title{"Ⅱ-2．流出ﾊｲﾄﾞﾛｸﾞﾗﾌ(図)"};
   PrintedPage page = TextPage(title);
   page.texts.push_back({"図１．降雨波形(ハイエトグラフ)", 104, 96});
   AddChart(page, sheet.HyetographChart,
@@ -151,15 +157,11 @@ PrintLayout HydrographCharts(const ResultSheet& sheet) {
 }
 
 PrintLayout Routing(const ResultSheet& sheet) {
-  const TitleSpec title{"Ⅲ-1．調節池計算"};
-  PrintedPage page = TextPage(title);
-  AddMemo(page, 96, 96, sheet.RoutingText);
-  AddPageLabel(page, "P5", 408);
-  return SinglePage(title, std::move(page));
+  return ListPage("Ⅲ-1．調節池計算", sheet.RoutingText, 96, "P5", 408);
 }
 
 PrintLayout Ponding(const ResultSheet& sheet, const DesignForm& form) {
-  const TitleSpec title{"Ⅲ-1．湛水計算"};
+  const PageTitle title{"Ⅲ-1．湛水計算"};
   PrintedPage page = TextPage(title);
   AddMemo(page, 96, 104, sheet.RoutingText);
   PageChart& chart = AddChart(page, sheet.PondingChart,
@@ -172,7 +174,7 @@ PrintLayout Ponding(const ResultSheet& sheet, const DesignForm& form) {
 }
 
 PrintLayout RoutingCharts(const ResultSheet& sheet) {
-  const TitleSpec title{"Ⅲ-2．調節池計算(図)"};
+  const PageTitle title{"Ⅲ-2．調節池計算(図)"};
   PrintedPage page = TextPage(title);
   AddMemo(page, 104, 96,
           {"Ⅲ-2：調節池計算結果を図示する。", "", "　　　図１は、時間～流入量(I)、放流量(Q)",
@@ -191,7 +193,7 @@ PrintLayout RoutingCharts(const ResultSheet& sheet) {
   return SinglePage(title, std::move(page));
 }
 
-using Box = TableLayoutSpec::DetailBox;
+using Box = TableLayoutPlan::DetailBox;
 constexpr Box kTimeBox{146, 45, HAlign::Centre};
 
 PrintLayout Table1(const ResultSheet& sheet) {
@@ -272,7 +274,7 @@ PrintLayout BuildPrintLayout(PrintLayoutId id, const ResultSheet& sheet, const D
 }
 
 PrintLayout BuildEstimateLayout(const TextList& lines) {
-  const TitleSpec title{"調節池容量の計算(簡便法)", 216, 14, page::kTitlePixels, "ソレムナ Ver2.5"};
+  const PageTitle title{"調節池容量の計算(簡便法)", 216, 14, page::kTitlePixels, "ソレムナ Ver2.5"};
   PrintedPage page = TextPage(title);
   AddMemo(page, 120, 96, lines);
   return SinglePage(title, std::move(page));

@@ -9,7 +9,7 @@
 #include "core/design/stringgrid.h"
 #include "reports/printedpage.h"
 
-struct TableLayoutSpec {
+struct TableLayoutPlan {
   std::string title;
   std::vector<PageText> titleBandNotes;  // further texts of the title band, band-relative
   std::vector<std::string> columnTitles;
@@ -34,4 +34,4 @@ inline constexpr double kFooterBandHeight = 40;
 /// The pages of a table layout: every data row (row 2 to the last) once, in order, as many
 /// detail bands as fit above the footer; a table without data rows gives one page with its
 /// header band and footer.
-PrintLayout BuildTableLayout(const TableLayoutSpec& spec, const StringGrid& table);
+PrintLayout BuildTableLayout(const TableLayoutPlan& plan, const StringGrid& table);
