@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -31,17 +32,26 @@ unsigned __int128 PowerOfTen(int n) {
   return kPowers[static_cast<std::size_t>(n)];
 }
 
+// 10^n as a double for n = -8 … 15: the decimal exponents FifteenDigits handles.
+constexpr std::array<double, 24> kDecimalPowers = {1e-8, 1e-7, 1e-6, 1e-5, 1e-4, 1e-3, 1e-2, 1e-1,
+                                                   1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
 // The 15 significant digits of a finite positive value from 10^-8 to below 10^15, and its
 // decimal exponent, in exact integer arithmetic: value = m / 2^s, and m·10^p / 2^s rounded half
 // to even is what the general conversion gives. Nothing when the value is outside that range.
 std::optional<std::pair<std::uint64_t, int>> FifteenDigits(double value) {
   constexpr std::uint64_t kLowest = 100000000000000;  // 10^14
   if (!(value >= 1e-8 && value < 1e15)) return std::nullopt;
-  int binaryExponent = 0;
-  const double fraction = std::frexp(value, &binaryExponent);  // value = fraction · 2^exponent
-  const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
-  const int shift = 53 - binaryExponent;  // value = mantissa / 2^shift
-  int exponent = static_cast<int>(std::floor(std::log10(value)));
+  // Every value of the range is normal: value = mantissa / 2^shift with a 53-bit mantissa.
+  const auto bits = std::bit_cast<std::uint64_t>(value);
+  const std::uint64_t mantissa = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+  const int binaryExponent = static_cast<int>(bits >> 52) - 1022;  // value in [2^(e−1), 2^e)
+  const int shift = 53 - binaryExponent;
+  // floor(log10(value)): floor((e − 1)·log10 2) or one more. The comparison with an inexact
+  // negative power may still be off by one at a boundary; the digit count below corrects it.
+  int exponent = std::clamp(((binaryExponent - 1) * 78913) >> 18, -8, 14);
+  if (value >= kDecimalPowers[static_cast<std::size_t>(exponent + 9)]) ++exponent;
   for (int attempt = 0; attempt < 3; ++attempt) {
     const int scale = 14 - exponent;  // 0 … 22 inside the range
     if (scale < 0 || scale > 22 || shift < 1 || shift > 120) return std::nullopt;
@@ -177,7 +187,7 @@ Group AnalyseGroup(std::string_view pattern, std::size_t begin, std::size_t end)
 
 // Writes the integer part of the group: digits are given to the placeholders from the right,
 // the leftmost placeholder takes all that remain; other characters stay in their place.
-void WriteIntegerPart(std::string_view pattern, const Group& g, const std::string& digits,
+void WriteIntegerPart(std::string_view pattern, const Group& g, std::string_view digits,
                       bool negative, std::string& out) {
   std::size_t placeholders = 0;
   for (std::size_t i = g.begin; i < g.point; ++i) placeholders += IsPlaceholder(pattern[i]) ? 1 : 0;
@@ -212,7 +222,7 @@ void WriteIntegerPart(std::string_view pattern, const Group& g, const std::strin
   if (!signWritten) out.push_back('-');  // no integer digit shown: the sign precedes the point
 }
 
-void WriteFractionPart(std::string_view pattern, const Group& g, const std::string& digits,
+void WriteFractionPart(std::string_view pattern, const Group& g, std::string_view digits,
                        std::string& out) {
   if (g.point == g.end) return;
   int shown = static_cast<int>(digits.size());
@@ -231,6 +241,60 @@ void WriteFractionPart(std::string_view pattern, const Group& g, const std::stri
   }
 }
 
+// The magnitude of a finite value rounded half away from zero to `decimals` decimals of its
+// 15-significant-digit decimal, as a count of 10^−decimals, computed in integers; nothing when
+// that count or its scale does not fit 64 bits (huge values, very many decimals).
+std::optional<std::uint64_t> RoundedUnits(double magnitude, int decimals) {
+  if (decimals > 19) return std::nullopt;
+  if (magnitude == 0) return 0;
+  const auto exact = FifteenDigits(magnitude);
+  if (!exact) return std::nullopt;
+  const auto [digits, exponent] = *exact;  // magnitude = digits · 10^(exponent − 14)
+  const int scale = exponent - 14 + decimals;
+  if (scale >= 0) {
+    if (scale > 4) return std::nullopt;  // digits · 10^4 < 10^19 still fits
+    return digits * static_cast<std::uint64_t>(PowerOfTen(scale));
+  }
+  // Digits below the last decimal are dropped; the first of them decides the rounding. Fifteen
+  // digits all below the first dropped place round to zero.
+  if (-scale > 15) return 0;
+  const auto unit = static_cast<std::uint64_t>(PowerOfTen(-scale));
+  return digits / unit + (digits % unit >= unit / 2 ? 1 : 0);
+}
+
+// Writes `value` into the group as the general path below does, from its rounded units.
+void WriteRoundedUnits(std::string_view pattern, const Group& g, std::uint64_t units,
+                       bool negative, std::string& out) {
+  const auto decimals = static_cast<std::size_t>(g.fractionPlaceholders);
+  const auto scale = static_cast<std::uint64_t>(PowerOfTen(g.fractionPlaceholders));
+  const std::uint64_t integer = units / scale;
+  const std::uint64_t fraction = units % scale;
+
+  char integerDigits[24];
+  char* integerEnd = integerDigits;
+  if (integer != 0) integerEnd = std::to_chars(integerDigits, integerDigits + 24, integer).ptr;
+  std::string_view integerText(integerDigits, static_cast<std::size_t>(integerEnd - integerDigits));
+  std::string padded;  // only for mandatory integer digits beyond the value's own
+  if (static_cast<int>(integerText.size()) < g.mandatoryIntegerDigits) {
+    padded.assign(static_cast<std::size_t>(g.mandatoryIntegerDigits) - integerText.size(), '0');
+    padded += integerText;
+    integerText = padded;
+  }
+
+  // The fraction's digits right-aligned within the decimals, behind leading zeros.
+  char fractionDigits[24];
+  if (decimals > 0) {
+    char written[24];
+    char* end = std::to_chars(written, written + sizeof written, fraction).ptr;
+    const auto count = static_cast<std::size_t>(end - written);
+    std::fill_n(fractionDigits, decimals - count, '0');
+    std::copy(written, end, fractionDigits + (decimals - count));
+  }
+
+  WriteIntegerPart(pattern, g, integerText, negative && units != 0, out);
+  WriteFractionPart(pattern, g, std::string_view(fractionDigits, decimals), out);
+}
+
 }  // namespace
 
 std::string FormatNumber(std::string_view pattern, double value) {
@@ -246,6 +310,8 @@ std::string FormatNumber(std::string_view pattern, double value) {
   out.append(pattern.substr(0, first));
   if (!std::isfinite(value)) {
     out += std::isnan(value) ? "NAN" : (value < 0 ? "-INF" : "INF");
+  } else if (auto units = RoundedUnits(std::fabs(value), g.fractionPlaceholders)) {
+    WriteRoundedUnits(pattern, g, *units, std::signbit(value), out);
   } else {
     Decimal decimal = ToDecimal(value);
     std::string integerDigits, fractionDigits;

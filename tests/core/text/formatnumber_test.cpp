@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -104,5 +105,57 @@ TEST(FormatNumberTest, SignificantDigitsAgreeWithTheLibraryConversion) {
   for (double value : values) {
     ASSERT_EQ(FormatNumber("0.################################", value), PlainDecimalOf(value))
         << std::bit_cast<std::uint64_t>(value);
+  }
+}
+
+// The value rounded half away from zero to `decimals` places on its plain 15-digit decimal,
+// written as "0.000"-style patterns show it, with thousands separators when asked.
+std::string RoundedOnDigits(double value, int decimals, bool thousands) {
+  std::string plain = PlainDecimalOf(std::fabs(value));
+  std::size_t point = plain.find('.');
+  std::string integer = plain.substr(0, point);
+  std::string fraction = point == std::string::npos ? "" : plain.substr(point + 1);
+  fraction.resize(std::max(fraction.size(), static_cast<std::size_t>(decimals) + 1), '0');
+  bool up = fraction[static_cast<std::size_t>(decimals)] >= '5';
+  std::string digits = integer + fraction.substr(0, static_cast<std::size_t>(decimals));
+  for (std::size_t i = digits.size(); up && i-- > 0;) {
+    up = digits[i] == '9';
+    digits[i] = up ? '0' : static_cast<char>(digits[i] + 1);
+  }
+  if (up) digits.insert(digits.begin(), '1');
+  std::string whole = digits.substr(0, digits.size() - static_cast<std::size_t>(decimals));
+  whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size() - 1));
+  for (int at = static_cast<int>(whole.size()) - 3; thousands && at > 0; at -= 3) {
+    whole.insert(static_cast<std::size_t>(at), ",");
+  }
+  bool zero = digits.find_first_not_of('0') == std::string::npos;
+  std::string text = (value < 0 && !zero ? "-" : "") + whole;
+  if (decimals > 0) text += "." + digits.substr(digits.size() - static_cast<std::size_t>(decimals));
+  return text;
+}
+
+// Fixed-decimal patterns, the ones the reports use, agree with rounding on the digit string
+// over values at and beside every half of the last shown place, carries and random bits.
+TEST(FormatNumberTest, FixedDecimalsAgreeWithRoundingOnTheDigitString) {
+  std::mt19937_64 random(2026);
+  const std::string patterns[] = {"0", "0.0", "0.00", "0.000", "0.000000", "0.0000000000000000000"};
+  for (int k = 0; k < 200000; ++k) {
+    const int decimals = std::array{0, 1, 2, 3, 6, 19}[static_cast<std::size_t>(k % 6)];
+    double value = 0;
+    switch (k % 4) {
+      case 0: value = std::bit_cast<double>(random()); break;
+      case 1: value = (static_cast<double>(random() % 2000000) + 0.5) / std::pow(10.0, decimals); break;
+      case 2: value = std::ldexp(static_cast<double>(random() >> 11), -static_cast<int>(random() % 90)); break;
+      default: value = std::pow(10.0, static_cast<double>(random() % 16)) - 0.5 * std::pow(10.0, -decimals); break;
+    }
+    if (!std::isfinite(value)) continue;
+    if (random() % 2 != 0) value = -value;
+    const std::string& pattern = patterns[static_cast<std::size_t>(k % 6)];
+    ASSERT_EQ(FormatNumber(pattern, value), RoundedOnDigits(value, decimals, false))
+        << pattern << " " << std::bit_cast<std::uint64_t>(value);
+    if (decimals == 3) {
+      ASSERT_EQ(FormatNumber("#,0.000", value), RoundedOnDigits(value, 3, true))
+          << std::bit_cast<std::uint64_t>(value);
+    }
   }
 }
