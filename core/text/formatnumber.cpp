@@ -162,6 +162,7 @@ struct Group {
   int fractionPlaceholders = 0;
   int mandatoryFractionDigits = 0;  // fraction placeholders up to the last "0"
   bool thousands = false;
+  bool plain = true;  // nothing but placeholders, separators and points
 };
 
 Group AnalyseGroup(std::string_view pattern, std::size_t begin, std::size_t end) {
@@ -176,6 +177,10 @@ Group AnalyseGroup(std::string_view pattern, std::size_t begin, std::size_t end)
     if (c == ',') g.thousands = true;
     if (c == '0') zeroSeen = true;
     if (IsPlaceholder(c) && zeroSeen) ++g.mandatoryIntegerDigits;
+  }
+  for (std::size_t i = begin; i < end; ++i) {
+    char c = pattern[i];
+    g.plain = g.plain && (IsPlaceholder(c) || c == ',' || c == '.');
   }
   for (std::size_t i = g.point; i < end; ++i) {
     if (!IsPlaceholder(pattern[i])) continue;
@@ -291,8 +296,31 @@ void WriteRoundedUnits(std::string_view pattern, const Group& g, std::uint64_t u
     std::copy(written, end, fractionDigits + (decimals - count));
   }
 
-  WriteIntegerPart(pattern, g, integerText, negative && units != 0, out);
-  WriteFractionPart(pattern, g, std::string_view(fractionDigits, decimals), out);
+  const std::string_view fractionText(fractionDigits, decimals);
+  if (!g.plain || integerText.size() > 40) {  // 40 digits with separators fit the buffer below
+    WriteIntegerPart(pattern, g, integerText, negative && units != 0, out);
+    WriteFractionPart(pattern, g, fractionText, out);
+    return;
+  }
+  // A plain group shows the sign, the grouped integer digits and the significant decimals; this
+  // is what the two writers above give for it, put together in one buffer.
+  char text[80];
+  char* at = text;
+  if (negative && units != 0) *at++ = '-';
+  for (std::size_t i = 0; i < integerText.size(); ++i) {
+    *at++ = integerText[i];
+    std::size_t fromRight = integerText.size() - 1 - i;
+    if (g.thousands && fromRight > 0 && fromRight % 3 == 0) *at++ = ',';
+  }
+  if (g.point != g.end) {
+    std::size_t shown = decimals;
+    while (shown > static_cast<std::size_t>(g.mandatoryFractionDigits) && fractionText[shown - 1] == '0') --shown;
+    if (shown > 0) {
+      *at++ = '.';
+      at = std::copy_n(fractionDigits, shown, at);
+    }
+  }
+  out.append(text, at);
 }
 
 }  // namespace
