@@ -116,11 +116,17 @@ PdfReportPages::PdfReportPages(TInkvale& writer) : m_writer(writer) {}
 
 TPDFContents& PdfReportPages::Canvas() const { return m_writer.Canvas(); }
 
-std::string PdfReportPages::Sjis(std::string_view utf8) {
+std::string_view PdfReportPages::Sjis(std::string_view utf8) {
+  if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    return utf8;
+  }
   std::optional<std::string> bytes = Utf8ToCp932(utf8);
-  if (bytes) return std::move(*bytes);
-  if (m_unencodable.empty()) m_unencodable = utf8;
-  return {};
+  if (!bytes) {
+    if (m_unencodable.empty()) m_unencodable = utf8;
+    return {};
+  }
+  m_sjis = std::move(*bytes);
+  return m_sjis;
 }
 
 void PdfReportPages::StartPage() {
@@ -256,7 +262,7 @@ void PdfReportPages::DrawTablePage(float left, float top, std::string_view capti
   // Cells are centred in their columns, column by column; `line` counts the page's rows from 1.
   // A text wider than its column is drawn smaller, so that it stays between the column's rules.
   auto drawCell = [&](float centre, int column, int row, int line) {
-    const std::string text = Sjis(table.Cell(column, row));
+    const std::string_view text = Sjis(table.Cell(column, row));
     canvas.FontSize = size;
     const float room = ColumnWidth(table, column) - 2 * kTextClearance;
     float width = canvas.TextWidth(text);
@@ -300,7 +306,7 @@ void PdfReportPages::DrawChart(const Chart& chart, float left, float top, float 
   auto pageY = [&](double y) {
     return static_cast<float>((y - yRange.minimum) * yScale + boxBottom);
   };
-  auto centredText = [&](const std::string& text, float centreX, float baseline) {
+  auto centredText = [&](std::string_view text, float centreX, float baseline) {
     canvas.TextOut(text, centreX - canvas.TextWidth(text) / 2, baseline);
   };
 
@@ -388,7 +394,7 @@ void PdfReportPages::DrawChart(const Chart& chart, float left, float top, float 
     if (!shown(series) || !series.marksVisible) continue;
     for (const ChartPoint& point : series.points) {
       if (point.label.find_first_not_of(' ') == std::string::npos) continue;
-      const std::string text = Sjis(point.label);
+      const std::string_view text = Sjis(point.label);
       const float textWidth = canvas.TextWidth(text);
       const float groundWidth = textWidth + 2 * kTextClearance;
       const float groundLeft =

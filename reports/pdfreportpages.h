@@ -66,11 +66,15 @@ class PdfReportPages {
 
  private:
   TPDFContents& Canvas() const;
-  std::string Sjis(std::string_view utf8);
+  // The Shift-JIS bytes of `utf8`, valid until the next call: the text itself when it is ASCII
+  // (the same bytes in both), otherwise converted into a buffer the pages reuse. A text that
+  // Shift-JIS cannot hold gives nothing and is kept for UnencodableText.
+  std::string_view Sjis(std::string_view utf8);
   void ContinuationPage();
   void DrawTablePage(float left, float top, std::string_view caption, const StringGrid& table,
                      float size, int headerRows, int visibleRows, int firstDataRow);
 
   TInkvale& m_writer;
   std::string m_unencodable;
+  std::string m_sjis;
 };
