@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "core/calc/inflowat.h"
+#include "core/calc/lastevaluation.h"
 #include "core/calc/levelscan.h"
 #include "core/calc/outletdischarge.h"
 #include "core/calc/pondlookup.h"
@@ -49,19 +50,25 @@ class Router {
         m_startLevel(calc.Routing.StartLevel),
         m_floorStorage(LevelToStorage(calc, calc.Routing.StartLevel, ui)) {}
 
-  Step Advance(double level, double t, double tEnd, double h) const {
+  Step Advance(double level, double t, double tEnd, double h) {
     Step step;
-    double startOutflow = OutletFlowAt(m_calc, level).total;
-    double startStorage = LevelToStorage(m_calc, level, m_ui);
-    step.inflow = InflowAt(m_calc, tEnd);
-    double meanInflow = (step.inflow + InflowAt(m_calc, t)) / 2;
+    double startOutflow = OutflowAt(level).total;
+    double startStorage = m_storageAt(level, [&](double x) { return LevelToStorage(m_calc, x, m_ui); });
+    auto inflowAt = [&](double x) { return InflowAt(m_calc, x); };
+    // The start's inflow first: it is the end inflow of the step before, still kept.
+    double startInflow = m_inflowAt(t, inflowAt);
+    step.inflow = m_inflowAt(tEnd, inflowAt);
+    double meanInflow = (step.inflow + startInflow) / 2;
     double seconds = h * 60;
 
     auto storageAfter = [&](double meanOutflow) {
       return std::max(m_floorStorage, startStorage + (meanInflow - meanOutflow) * seconds);
     };
     auto levelOf = [&](double storage) {
-      double found = StorageToLevel(m_calc, storage, m_ui);
+      // A failed lookup has shown its message: it is never kept, so a repeat shows it again.
+      double found = m_levelOf(
+          storage, [&](double x) { return StorageToLevel(m_calc, x, m_ui); },
+          [](double result) { return !IsLookupFailure(result); });
       if (IsLookupFailure(found)) step.lookupFailed = true;
       return found;
     };
@@ -72,7 +79,7 @@ class Router {
     double endStorage = 0;
     // The level that trial level J produces through its mean outflow over the step.
     auto produce = [&](double J) {
-      endFlow = OutletFlowAt(m_calc, J);
+      endFlow = OutflowAt(J);
       meanOutflow = (endFlow.total + startOutflow) / 2;
       endStorage = storageAfter(meanOutflow);
       return levelOf(endStorage);
@@ -107,8 +114,16 @@ class Router {
   }
 
  private:
+  OutletFlow OutflowAt(double level) {
+    return m_outflowAt(level, [&](double x) { return OutletFlowAt(m_calc, x); });
+  }
+
   TRenzoku& m_calc;
   UserInteraction& m_ui;
+  LastEvaluation<OutletFlow> m_outflowAt;
+  LastEvaluation<double> m_storageAt;
+  LastEvaluation<double> m_inflowAt;
+  LastEvaluation<double> m_levelOf;
   int m_cap;
   bool m_bisectScan;
   double m_startLevel;

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "core/calc/inflowat.h"
+#include "core/calc/lastevaluation.h"
 #include "core/calc/pondlookup.h"
 #include "core/calc/routeflood.h"
 
@@ -33,6 +34,47 @@ bool OutsideTable(const HVcurve& calc, double level) {
   return level > TopRowLevel(calc) || IsLookupFailure(level);
 }
 
+// One step as PumpStep computes it, with the inflows and the storage-to-level lookup given.
+template <typename InflowOf, typename LevelOf>
+PumpStepResult StepWith(const TRenzoku& calc, long long k, double V, double Qp, double floorStorage,
+                        InflowOf&& inflowAt, LevelOf&& levelOf) {
+  const double pitch = calc.Time.Pitch;
+  PumpStepResult step;
+  // The start's inflow first: it is the end inflow of the step before.
+  const double startInflow = inflowAt(static_cast<double>(k) * pitch);
+  step.I1 = inflowAt(static_cast<double>(k + 1) * pitch);
+  step.Im = (step.I1 + startInflow) / 2;
+  step.V1 = std::max(floorStorage, V + (step.Im - Qp) * pitch * 60);
+  step.H1 = levelOf(step.V1);
+  return step;
+}
+
+// The steps of one pump run, with the last inflow and level kept: a pump that keeps up with the
+// inflow holds the pond at its starting storage step after step.
+class PumpSteps {
+ public:
+  PumpSteps(const TRenzoku& calc, UserInteraction& ui) : m_calc(calc), m_ui(ui) {}
+
+  PumpStepResult Step(long long k, double V, double Qp, double floorStorage) {
+    auto inflowAt = [&](double t) {
+      return m_inflowAt(t, [&](double x) { return InflowAt(m_calc, x); });
+    };
+    // A failed lookup has shown its message: it is never kept, so a repeat shows it again.
+    auto levelOf = [&](double v) {
+      return m_levelOf(
+          v, [&](double x) { return StorageToLevel(m_calc, x, m_ui); },
+          [](double level) { return !IsLookupFailure(level); });
+    };
+    return StepWith(m_calc, k, V, Qp, floorStorage, inflowAt, levelOf);
+  }
+
+ private:
+  const TRenzoku& m_calc;
+  UserInteraction& m_ui;
+  LastEvaluation<double> m_inflowAt;
+  LastEvaluation<double> m_levelOf;
+};
+
 int TrackingRowCount(const TKisoData& calc) {
   double blocks = std::trunc(calc.Time.CalcDuration / calc.Time.Concentration);
   if (!(blocks >= 0)) return 2;
@@ -53,8 +95,9 @@ void Track(const TRenzoku& calc, UserInteraction& ui, PumpCalculation& result) {
   double peakRowLevel = std::numeric_limits<double>::lowest();
   double storage = floorStorage;
   run.endStorage = storage;
+  PumpSteps stepper(calc, ui);
   for (long long k = 0; StepFits(calc, k); ++k) {
-    PumpStepResult step = PumpStep(calc, k, storage, capacity, floorStorage, ui);
+    PumpStepResult step = stepper.Step(k, storage, capacity, floorStorage);
     double t = static_cast<double>(k + 1) * calc.Time.Pitch;
     storage = step.V1;
     if (OutsideTable(calc, step.H1)) {
@@ -81,6 +124,7 @@ void Track(const TRenzoku& calc, UserInteraction& ui, PumpCalculation& result) {
 void Study(const TRenzoku& calc, UserInteraction& ui, PumpStudy& study) {
   const double startLevel = calc.Routing.StartLevel;
   const double floorStorage = LevelToStorage(calc, startLevel, ui);
+  PumpSteps stepper(calc, ui);
   for (long long size = 0; SizeFits(calc.Pump.MinCapacity, calc.Pump.MaxCapacity, size); ++size) {
     double capacity = SizeCapacity(calc.Pump.MinCapacity, size);
     ++study.sizeCount;
@@ -88,7 +132,7 @@ void Study(const TRenzoku& calc, UserInteraction& ui, PumpStudy& study) {
     double peak = std::numeric_limits<double>::lowest();
     bool overflow = false;
     for (long long k = 0; StepFits(calc, k); ++k) {
-      PumpStepResult step = PumpStep(calc, k, result.storage, capacity, floorStorage, ui);
+      PumpStepResult step = stepper.Step(k, result.storage, capacity, floorStorage);
       result.endTime = static_cast<double>(k + 1) * calc.Time.Pitch;
       result.storage = step.V1;
       result.inflow = step.I1;
@@ -109,13 +153,9 @@ void Study(const TRenzoku& calc, UserInteraction& ui, PumpStudy& study) {
 
 PumpStepResult PumpStep(const TRenzoku& calc, long long k, double V, double Qp,
                         double floorStorage, UserInteraction& ui) {
-  const double pitch = calc.Time.Pitch;
-  PumpStepResult step;
-  step.I1 = InflowAt(calc, static_cast<double>(k + 1) * pitch);
-  step.Im = (step.I1 + InflowAt(calc, static_cast<double>(k) * pitch)) / 2;
-  step.V1 = std::max(floorStorage, V + (step.Im - Qp) * pitch * 60);
-  step.H1 = StorageToLevel(calc, step.V1, ui);
-  return step;
+  return StepWith(
+      calc, k, V, Qp, floorStorage, [&](double t) { return InflowAt(calc, t); },
+      [&](double v) { return StorageToLevel(calc, v, ui); });
 }
 
 double PumpStepCount(double calcDuration, double pitch) {

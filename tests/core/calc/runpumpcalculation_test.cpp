@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/calc/pondlookup.h"
 #include "core/interaction/recordinginteraction.h"
 #include "tests/support/startupcalc.h"
 
@@ -163,4 +164,51 @@ TEST(RunPumpCalculationTest, OtherKindsAndEmptyPondsComputeNothing) {
   empty.Pond.RowCount = 0;
   EXPECT_EQ(RunPumpCalculation(empty, ui).outcome, kRoutingNotStarted);
   EXPECT_EQ(ui.Texts(), (std::vector<std::string>{"処理を中断します。"}));
+}
+
+// The runs keep the last inflow and level between steps; every level and every message must still
+// be what PumpStep gives step by step, also where the pump holds the pond at its starting storage
+// for many steps and where sizes overflow with the area lookup's message.
+TEST(RunPumpCalculationTest, RunsAgreeBitForBitWithPumpStepReplayedStepByStep) {
+  for (double pitch : {0.5, 2.0, 20.0}) {
+    for (double capacity : {1.0, 5.0, 100.0}) {
+      TRenzoku calc = PumpCalc(1, capacity);
+      calc.Time.Pitch = pitch;
+      RecordingInteraction ui;
+      const PumpTracking run = RunPumpCalculation(calc, ui).tracking;
+      RecordingInteraction replayUi;
+      const double floor = LevelToStorage(calc, calc.Routing.StartLevel, replayUi);
+      double storage = floor;
+      ASSERT_GT(run.level.size(), 10u);
+      for (std::size_t k = 0; k + 1 < run.level.size(); ++k) {
+        PumpStepResult step = PumpStep(calc, static_cast<long long>(k), storage, capacity, floor, replayUi);
+        ASSERT_EQ(step.H1, run.level[k + 1].y) << pitch << " " << capacity << " " << k;
+        storage = step.V1;
+      }
+      EXPECT_EQ(ui.Texts(), replayUi.Texts());
+    }
+  }
+
+  // Sizes 0.1 … 0.5 all leave this pond through a storage whose level lies above its table (its
+  // typed storage is more than its areas hold), each with the area lookup's message.
+  TRenzoku calc = PumpCalc(2);
+  testing_support::SetPond(calc, {{24.0, 79.0, 0.0}, {26.0, 79.0, 2000.0}});
+  calc.Pump.MinCapacity = 0.1;
+  calc.Pump.MaxCapacity = 0.5;
+  RecordingInteraction ui;
+  const PumpStudy study = RunPumpCalculation(calc, ui).study;
+  EXPECT_TRUE(study.sizes.empty());
+  RecordingInteraction replayUi;
+  const double floor = LevelToStorage(calc, calc.Routing.StartLevel, replayUi);
+  for (int size = 0; size < study.sizeCount; ++size) {
+    double storage = floor;
+    for (long long k = 0;; ++k) {
+      PumpStepResult step = PumpStep(calc, k, storage, 0.1 + size * 0.2, floor, replayUi);
+      storage = step.V1;
+      if (IsLookupFailure(step.H1) || step.H1 > 26.0) break;
+    }
+  }
+  EXPECT_EQ(study.sizeCount, 3);
+  EXPECT_EQ(ui.Texts(), replayUi.Texts());
+  EXPECT_FALSE(ui.Texts().empty());
 }
