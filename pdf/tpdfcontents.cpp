@@ -48,12 +48,71 @@ class OperationText {
   void AppendTo(std::string& data) const {
     data.append(m_buffer, static_cast<std::size_t>(m_end - m_buffer));
   }
+  // Writes "X Y" and the operator at `out`, as Point does, and returns the end.
+  static char* WritePoint(char* out, float X, float Y, std::string_view Operator) {
+    out = WritePdfReal(out, X);
+    *out++ = ' ';
+    out = WritePdfReal(out, Y);
+    return std::copy(Operator.begin(), Operator.end(), out);
+  }
 
  private:
   // Room for the longest operation below: ten numbers and their operators.
   char m_buffer[16 * kPdfNumberMaxLength];
   char* m_end = m_buffer;
 };
+
+// Room that TextOut needs at most for an operation of `textSize` bytes under text state
+// operators of `stateSize` bytes: the position, then per byte of text at most two bytes
+// (hexadecimal or escaped) and per line at most nine bytes of operators ("T*", "<", "> Tj"),
+// then "ET".
+std::size_t TextOperationRoom(std::size_t stateSize, std::size_t textSize) {
+  return stateSize + 2 * kPdfNumberMaxLength + 8 + 11 * (textSize + 1) + 3;
+}
+
+// Writes the show operator of one line at `out` and returns the end: hexadecimal text when the
+// line holds a two-byte character, otherwise a literal string with "(", ")" and "\\" escaped.
+// An empty line shows nothing ("T*" still advances past it).
+char* WriteLine(char* out, std::string_view Line) {
+  if (Line.empty()) return out;
+  if (HasTwoByteCharacter(Line)) {
+    *out++ = '<';
+    for (const char c : Line) {
+      const auto byte = static_cast<unsigned char>(c);
+      *out++ = kHexDigits[byte >> 4];
+      *out++ = kHexDigits[byte & 0xF];
+    }
+    return std::copy_n("> Tj\r", 5, out);
+  }
+  *out++ = '(';
+  for (const char c : Line) {
+    if (c == '(' || c == ')' || c == '\\') *out++ = '\\';
+    *out++ = c;
+  }
+  return std::copy_n(") Tj\r", 5, out);
+}
+
+// Writes the text operation of TextOut at `out` and returns the end: the text state operators,
+// the position, one show operator per line (lines split at CR, CR LF being one break, advanced
+// by "T*"), then "ET". `out` has TextOperationRoom bytes.
+char* WriteTextOperation(char* out, std::string_view stateOperators, float X, float Y,
+                         std::string_view Text) {
+  out = std::copy(stateOperators.begin(), stateOperators.end(), out);
+  out = OperationText::WritePoint(out, X, Y, " Td\r");
+  std::size_t begin = 0;
+  bool firstLine = true;
+  while (begin < Text.size()) {
+    const std::size_t cr = Text.find('\r', begin);
+    const std::size_t end = cr == std::string_view::npos ? Text.size() : cr;
+    if (!firstLine) out = std::copy_n("T*\r", 3, out);
+    out = WriteLine(out, Text.substr(begin, end - begin));
+    firstLine = false;
+    if (cr == std::string_view::npos) break;
+    begin = cr + 1;
+    if (begin < Text.size() && Text[begin] == '\n') ++begin;
+  }
+  return std::copy_n("ET\r", 3, out);
+}
 
 }  // namespace
 
@@ -71,49 +130,19 @@ void TPDFContents::TextOut(std::string_view Text, float X, float Y) {
     start.AppendTo(m_textStateOperators);
     m_textState = state;
   }
-  Data += m_textStateOperators;
-  OperationText().Point(X, Y, " Td\r").AppendTo(Data);
-
-  std::size_t begin = 0;
-  bool firstLine = true;
-  while (begin < Text.size()) {
-    const std::size_t cr = Text.find('\r', begin);
-    const std::size_t end = cr == std::string_view::npos ? Text.size() : cr;
-    if (!firstLine) Data += "T*\r";
-    AppendLine(Text.substr(begin, end - begin));
-    firstLine = false;
-    if (cr == std::string_view::npos) break;
-    begin = cr + 1;
-    if (begin < Text.size() && Text[begin] == '\n') ++begin;
-  }
-  Data += "ET\r";
-}
-
-void TPDFContents::AppendLine(std::string_view Line) {
-  if (Line.empty()) return;  // an empty line shows nothing; "T*" still advances past it
-  if (HasTwoByteCharacter(Line)) {
-    std::size_t at = Data.size();
-    Data.resize(at + 2 * Line.size() + 6);
-    char* out = Data.data() + at;
-    *out++ = '<';
-    for (const char c : Line) {
-      const auto byte = static_cast<unsigned char>(c);
-      *out++ = kHexDigits[byte >> 4];
-      *out++ = kHexDigits[byte & 0xF];
-    }
-    std::copy_n("> Tj\r", 5, out);
-    return;
-  }
-  Data += '(';
-  if (Line.find_first_of("()\\") == std::string_view::npos) {
-    Data += Line;
+  // The whole operation is written in one piece: on the stack when it is short, as most are,
+  // otherwise in place behind the stream's end, which is then cut to what was written.
+  constexpr std::size_t kStackRoom = 1024;
+  const std::size_t room = TextOperationRoom(m_textStateOperators.size(), Text.size());
+  if (room <= kStackRoom) {
+    char buffer[kStackRoom];
+    Data.append(buffer, WriteTextOperation(buffer, m_textStateOperators, X, Y, Text));
   } else {
-    for (const char c : Line) {
-      if (c == '(' || c == ')' || c == '\\') Data += '\\';
-      Data += c;
-    }
+    const std::size_t at = Data.size();
+    Data.resize(at + room);
+    char* end = WriteTextOperation(Data.data() + at, m_textStateOperators, X, Y, Text);
+    Data.resize(static_cast<std::size_t>(end - Data.data()));
   }
-  Data += ") Tj\r";
 }
 
 float TPDFContents::TextWidth(std::string_view Text) {
@@ -150,9 +179,12 @@ void TPDFContents::Line(float X1, float Y1, float X2, float Y2) {
     setting.AppendTo(m_lineStateOperators);
     m_lineState = state;
   }
-  OperationText().Point(X1, Y1, " m\r").AppendTo(Data);
-  Data += m_lineStateOperators;
-  OperationText().Point(X2, Y2, " l\r").Text("S\rn\r").AppendTo(Data);
+  OperationText()
+      .Point(X1, Y1, " m\r")
+      .Text(m_lineStateOperators)
+      .Point(X2, Y2, " l\r")
+      .Text("S\rn\r")
+      .AppendTo(Data);
 }
 
 void TPDFContents::Rectangle(bool Clip, float X1, float Y1, float X2, float Y2) {

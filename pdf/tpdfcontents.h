@@ -73,7 +73,6 @@ class TPDFContents : public TPDFObject {
   void WriteBody(std::ostream& out) const override;
 
  private:
-  void AppendLine(std::string_view Line);
 
   // The operators that set the text state and the line state, kept with the state they were
   // written for: a page of tables draws thousands of cells and rules in one font and colour.

@@ -63,6 +63,26 @@ TEST_F(TPDFContentsTest, TextOutShowsLinesWithTwoByteCharactersInHex) {
                                                  "<81> Tj", "ET"}));
 }
 
+// A long text, of many lines of bytes that take the most room, is written as its lines would
+// be one by one.
+TEST_F(TPDFContentsTest, LongTextsAreWrittenWhole) {
+  auto repeated = [](std::string_view piece, int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) text += piece;
+    return text;
+  };
+  std::string text;
+  std::string expected = kTextState + "0 0 Td\r";
+  for (int line = 0; line < 400; ++line) {
+    if (line > 0) expected += "T*\r";
+    const bool hex = line % 2 != 0;
+    text += repeated(hex ? "\x81" : "(", line) + "\r";
+    if (line > 0) expected += hex ? "<" + repeated("81", line) + "> Tj\r" : "(" + repeated("\\(", line) + ") Tj\r";
+  }
+  canvas().TextOut(text, 0, 0);
+  EXPECT_EQ(canvas().Data, expected + "ET\r");
+}
+
 TEST_F(TPDFContentsTest, TextWidthMeasuresSingleAndTwoByteCharactersWithSpacing) {
   canvas().FontIndex = 6;
   EXPECT_FLOAT_EQ(canvas().TextWidth(Sjis("池")), 10.0f);
