@@ -1,6 +1,5 @@
 #include "reports/textreport.h"
 
-#include <optional>
 #include <sstream>
 #include <string_view>
 #include <utility>
@@ -14,7 +13,7 @@ namespace {
 class ReportBytes {
  public:
   void Line(std::string_view text) {
-    bytes += Encode(text);
+    Encode(text, bytes);
     bytes += "\r\n";
   }
 
@@ -28,9 +27,10 @@ class ReportBytes {
       for (int col = 0; col < table.ColCount(); ++col) {
         const std::string& cell = table.Cell(col, row);
         if (StringGrid::IsEmptyCell(cell)) break;
-        std::string field = Encode(cell);
-        if (field.size() < fieldWidth) bytes.append(fieldWidth - field.size(), ' ');
-        bytes += field;
+        m_field.clear();
+        Encode(cell, m_field);
+        if (m_field.size() < fieldWidth) bytes.append(fieldWidth - m_field.size(), ' ');
+        bytes += m_field;
         bytes += ':';
       }
       bytes += "\r\n";
@@ -42,15 +42,14 @@ class ReportBytes {
   std::string fault;
 
  private:
-  std::string Encode(std::string_view text) {
-    std::optional<std::string> encoded = Utf8ToCp932(text);
-    if (encoded) return *encoded;
-    if (fault.empty()) {
-      fault =
-          "「" + std::string(text) + "」には Shift-JIS で書けない文字があるため、書き出せません。";
-    }
-    return {};
+  // Appends the Shift-JIS bytes of `text` to `out`; a text that Shift-JIS cannot hold appends
+  // nothing and becomes the fault unless there is one already.
+  void Encode(std::string_view text, std::string& out) {
+    if (AppendCp932(out, text) || !fault.empty()) return;
+    fault = "「" + std::string(text) + "」には Shift-JIS で書けない文字があるため、書き出せません。";
   }
+
+  std::string m_field;  // one table cell's bytes, reused from cell to cell
 };
 
 void WritePondSection(const ResultSheet& sheet, const DesignForm& form, ReportBytes& report) {

@@ -5,6 +5,7 @@
 #include <array>
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -67,6 +68,20 @@ Converter& Cp932ToUtf8Converter() {
 }
 
 bool IsAscii(unsigned char byte) { return byte < 0x80; }
+
+// The end of the run of ASCII bytes of `text` that starts at `from`, found eight bytes at a time.
+std::size_t AsciiRunEnd(std::string_view text, std::size_t from) {
+  constexpr std::uint64_t kHighBits = 0x8080808080808080;
+  std::size_t i = from;
+  while (i + 8 <= text.size()) {
+    std::uint64_t eight = 0;
+    std::memcpy(&eight, text.data() + i, 8);
+    if ((eight & kHighBits) != 0) break;
+    i += 8;
+  }
+  while (i < text.size() && IsAscii(static_cast<unsigned char>(text[i]))) ++i;
+  return i;
+}
 
 // The length of the well-formed UTF-8 sequence that starts `text` (two to four bytes: no
 // overlong form, no surrogate, nothing above U+10FFFF), or 0.
@@ -141,22 +156,29 @@ class CharacterTable {
 
 }  // namespace
 
-std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
+bool AppendCp932(std::string& output, std::string_view utf8) {
   thread_local CharacterTable table;
-  std::string output;
-  output.reserve(utf8.size());
+  const std::size_t start = output.size();
   std::size_t i = 0;
   while (i < utf8.size()) {
-    std::size_t run = i;
-    while (run < utf8.size() && IsAscii(static_cast<unsigned char>(utf8[run]))) ++run;
+    const std::size_t run = AsciiRunEnd(utf8, i);
     output.append(utf8, i, run - i);  // ASCII is the same in both
     i = run;
     if (i == utf8.size()) break;
     std::size_t length = Utf8SequenceLength(utf8.substr(i));
-    if (length == 0) return std::nullopt;
-    if (!table.Append(utf8.substr(i, length), output)) return std::nullopt;
+    if (length == 0 || !table.Append(utf8.substr(i, length), output)) {
+      output.resize(start);
+      return false;
+    }
     i += length;
   }
+  return true;
+}
+
+std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
+  std::string output;
+  output.reserve(utf8.size());
+  if (!AppendCp932(output, utf8)) return std::nullopt;
   return output;
 }
 

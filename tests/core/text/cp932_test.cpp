@@ -13,6 +13,14 @@ TEST(Cp932Test, ConvertsBothWaysAndRefusesWhatItCannotRepresent) {
   EXPECT_FALSE(Utf8ToCp932("\xFF").has_value());
   EXPECT_FALSE(Cp932ToUtf8("\x81").has_value());  // a lead byte without its trail byte
   EXPECT_EQ(Cp932ToUtf8(""), "");
+
+  // Appending keeps what the buffer held, and on a refused text leaves it exactly so, also after
+  // a long ASCII run that was appended before the refused character.
+  std::string buffer = "kept:";
+  EXPECT_TRUE(AppendCp932(buffer, "池 12345678901234567890 ｶ"));
+  EXPECT_EQ(buffer, "kept:\x92\x72 12345678901234567890 \xB6");
+  EXPECT_FALSE(AppendCp932(buffer, "abcdefghijklmnopqrstuvwxyz😀"));
+  EXPECT_EQ(buffer, "kept:\x92\x72 12345678901234567890 \xB6");
 }
 
 namespace {
