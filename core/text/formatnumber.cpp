@@ -326,9 +326,12 @@ void WriteRoundedUnits(std::string_view pattern, const Group& g, std::uint64_t u
 }  // namespace
 
 std::string FormatNumber(std::string_view pattern, double value) {
-  std::size_t first = pattern.find_first_of("0#");
-  if (first == std::string_view::npos) return std::string(pattern);
-  std::size_t last = pattern.find_last_of("0#");
+  // Searched by hand: find_first_of would look each character up in the set with a call.
+  const auto firstPlaceholder = std::find_if(pattern.begin(), pattern.end(), IsPlaceholder);
+  if (firstPlaceholder == pattern.end()) return std::string(pattern);
+  const std::size_t first = static_cast<std::size_t>(firstPlaceholder - pattern.begin());
+  const std::size_t last =
+      pattern.size() - 1 - static_cast<std::size_t>(std::find_if(pattern.rbegin(), pattern.rend(), IsPlaceholder) - pattern.rbegin());
   Group g = AnalyseGroup(pattern, first, last + 1);
 
   std::string out;
