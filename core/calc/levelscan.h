@@ -8,10 +8,17 @@
 /// it returns last, so what the caller keeps of that evaluation belongs to the result.
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 /// The level step of the scan (m).
 inline constexpr double kLevelScanStep = 0.0004;
+
+/// 2^exponent for exponent = −1021 … 1024 (infinity for 1024), from its bits.
+inline double PowerOfTwo(int exponent) {
+  return std::bit_cast<double>(static_cast<std::uint64_t>(exponent + 1023) << 52);
+}
 
 /// `level` with the scan step added `steps` times one addition after the other, bit for bit, in
 /// far fewer operations: while the levels stay within one binary order of magnitude, every
@@ -22,8 +29,6 @@ inline double AdvanceLevel(double level, long long steps) {
   while (steps > 0) {
     if (!std::isfinite(level)) return level + kLevelScanStep;
     double magnitude = std::fabs(level);
-    int exponent = 0;
-    std::frexp(magnitude, &exponent);  // magnitude in [2^(exponent−1), 2^exponent)
     double next = level + kLevelScanStep;
     --steps;
     // Below 1/1024 the subtraction below might not be exact; there the steps go one by one.
@@ -32,9 +37,11 @@ inline double AdvanceLevel(double level, long long steps) {
       continue;
     }
     double increment = next - level;  // exact: both lie within a factor of two
+    // magnitude in [2^(exponent−1), 2^exponent); a normal number here, so its exponent field.
+    const int exponent = static_cast<int>((std::bit_cast<std::uint64_t>(magnitude) >> 52) & 0x7ff) - 1022;
     // Levels that stay inside [2^(exponent−1), 2^exponent) in magnitude, with one step to spare.
-    double room = level > 0 ? std::ldexp(1.0, exponent) - next
-                            : std::fabs(next) - std::ldexp(1.0, exponent - 1);
+    double room = level > 0 ? PowerOfTwo(exponent) - next
+                            : std::fabs(next) - PowerOfTwo(exponent - 1);
     double fitting = std::floor(room / increment) - 1;
     long long run = fitting > 0 ? static_cast<long long>(std::min(fitting, static_cast<double>(steps))) : 0;
     level = next + static_cast<double>(run) * increment;

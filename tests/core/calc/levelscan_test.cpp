@@ -23,7 +23,8 @@ TEST(LevelScanTest, AdvancingALevelAddsTheStepsBitForBit) {
   std::mt19937_64 random(20240611);
   std::uniform_real_distribution<double> anywhere(-70, 70);
   std::vector<double> starts = {24.0, 31.9999, 15.9999, 32.0, 0.0, 0.0009, -0.0009, -0.5003,
-                                -16.0001, 1.0 - 1e-9, -64.2, 63.99};
+                                -16.0001, 1.0 - 1e-9, -64.2, 63.99, 0x1p-10, -0x1p-10,
+                                1023.9999, -8191.9996, 1e17, 1.7e308, -1.7e308};
   for (int i = 0; i < 200; ++i) starts.push_back(anywhere(random));
   for (double start : starts) {
     for (long long steps : {0LL, 1LL, 2LL, 3LL, 17LL, 2600LL, 40000LL, 300001LL}) {
