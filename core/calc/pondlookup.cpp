@@ -117,8 +117,10 @@ class SegmentRoot {
     const double tolerance =
         (miss + 2 * storageError) * 1.001 / lowerArea + 1e-15 * (std::fabs(base) + std::fabs(top));
     if (!std::isfinite(tolerance)) return;
-    m_level = level;
-    m_tolerance = tolerance;
+    // The bounds are rounded once here instead of the difference h − level at every trial
+    // level; either rounding is far inside the 10^−15 relative slack of the tolerance.
+    m_below = level - tolerance;
+    m_above = level + tolerance;
     m_top = top;
   }
 
@@ -129,9 +131,8 @@ class SegmentRoot {
   // certain; 0 when it must be computed.
   int ResidualSign(double h) const {
     if (!(h < m_top)) return 0;
-    double gap = h - m_level;
-    if (gap > m_tolerance) return -1;
-    if (-gap > m_tolerance) return 1;
+    if (h > m_above) return -1;
+    if (h < m_below) return 1;
     return 0;
   }
 
@@ -141,7 +142,7 @@ class SegmentRoot {
   // one being known positive vouches for all before it.
   int FirstUncertainStep(double base, double step) const {
     if (!Known()) return 1;
-    double estimate = (m_level - m_tolerance - base) / step;  // truncated below where positive
+    double estimate = (m_below - base) / step;  // truncated below where positive
     int k = estimate >= 9 ? 9 : estimate >= 1 ? static_cast<int>(estimate) : 1;
     while (k > 1 && ResidualSign(base + (k - 1) * step) != 1) --k;
     return k;
@@ -149,8 +150,8 @@ class SegmentRoot {
 
  private:
   static constexpr double kInfinity = std::numeric_limits<double>::infinity();
-  double m_level = 0;
-  double m_tolerance = 0;
+  double m_below = 0;  // root estimate − tolerance
+  double m_above = 0;  // root estimate + tolerance
   double m_top = -kInfinity;  // no level is below it: every sign is left to the caller
 };
 
@@ -206,7 +207,9 @@ double LevelInSegment(const HVcurve& pond, int i, double v, UserInteraction& ui)
     if (sign == 0) break;  // computed below
     if (std::fabs(mid - prev) <= kLevelTolerance) return (mid + prev) / 2;
     prev = mid;
-    (sign < 0 ? hi : lo) = mid;
+    // Selected without a branch: the side changes unpredictably from one halving to the next.
+    hi = sign < 0 ? mid : hi;
+    lo = sign > 0 ? mid : lo;
   }
   while (true) {
     double mid = (lo + hi) / 2;
