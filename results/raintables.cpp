@@ -9,6 +9,12 @@
 
 namespace {
 
+// The tables' patterns, analysed at compile time: a run writes a row per time point.
+constexpr NumberPattern kMinutesPattern("#,0");
+constexpr NumberPattern kIntensityPattern("#0.000");
+constexpr NumberPattern kHyetographPattern("#0.00000");
+constexpr NumberPattern kRunoffPattern("#0.000000");
+
 // N, bounded by the series so that a record whose point count and series disagree is never
 // read outside its arrays.
 int PointCount(const TRenzoku& calc) {
@@ -36,12 +42,13 @@ void FillRainTables(const TRenzoku& calc, ResultSheet& sheet) {
     auto at = static_cast<std::size_t>(n);
     std::string clock = FormatClock(hyetograph.t[at]);
     WriteRow(sheet.IntensityTable, n + 1,
-             {std::to_string(n), FormatNumber("#,0", curve.t[at]), clock,
-              FormatNumber("#0.000", curve.r[at]), FormatNumber("#0.000", curve.nr[at]),
-              FormatNumber("#0.000", curve.I[at])});
+             {std::to_string(n), FormatNumber(kMinutesPattern, curve.t[at]), clock,
+              FormatNumber(kIntensityPattern, curve.r[at]),
+              FormatNumber(kIntensityPattern, curve.nr[at]),
+              FormatNumber(kIntensityPattern, curve.I[at])});
     WriteRow(sheet.HyetographTable, n + 1,
-             {std::to_string(n), FormatNumber("#,0", hyetograph.t[at]), clock,
-              FormatNumber("#0.00000", hyetograph.I[at])});
+             {std::to_string(n), FormatNumber(kMinutesPattern, hyetograph.t[at]), clock,
+              FormatNumber(kHyetographPattern, hyetograph.I[at])});
   }
 }
 
@@ -51,9 +58,9 @@ void FillRunoffTable(const TRenzoku& calc, ResultSheet& sheet) {
   ResetTableRows(sheet.RunoffTable, points + 2);
   for (int k = 0; k < points; ++k) {
     auto at = static_cast<std::size_t>(k);
-    WriteRow(
-        sheet.RunoffTable, k + 2,
-        {std::to_string(k), FormatNumber("#,0", hyetograph.t[at]), FormatClock(hyetograph.t[at]),
-         FormatNumber("#0.000000", hyetograph.I[at]), FormatNumber("#0.000000", hyetograph.Q[at])});
+    WriteRow(sheet.RunoffTable, k + 2,
+             {std::to_string(k), FormatNumber(kMinutesPattern, hyetograph.t[at]),
+              FormatClock(hyetograph.t[at]), FormatNumber(kRunoffPattern, hyetograph.I[at]),
+              FormatNumber(kRunoffPattern, hyetograph.Q[at])});
   }
 }

@@ -11,6 +11,9 @@
 
 namespace {
 
+// The labels of the area and storage curves' points, ten to a table segment.
+constexpr NumberPattern kCurveLabelPattern("#0.0");
+
 // Each band of the H-Q curve tries up to 1001 levels, as many as the tallest band needs.
 constexpr int kBandTrials = 1000;
 // Level step (m) of the H-Q curve between the orifice bands.
@@ -99,8 +102,8 @@ void DrawPondCurves(const TRenzoku& calc, const DesignForm& form, ResultSheet& s
   auto add = [&](double h) {
     double area = LevelToArea(calc, h, ui);
     double storage = LevelToStorage(calc, h, ui);
-    areaCurve.Add(area, h, FormatNumber("#0.0", area));
-    storageCurve.Add(storage, h, FormatNumber("#0.0", storage));
+    areaCurve.Add(area, h, FormatNumber(kCurveLabelPattern, area));
+    storageCurve.Add(storage, h, FormatNumber(kCurveLabelPattern, storage));
   };
   for (int i = 0; i + 1 < n; ++i) {
     for (int j = 0; j < 10; ++j) add(H[at(i)] + j * (H[at(i + 1)] - H[at(i)]) / 10);

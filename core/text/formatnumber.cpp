@@ -11,8 +11,6 @@
 
 namespace {
 
-bool IsPlaceholder(char c) { return c == '0' || c == '#'; }
-
 // A finite value as decimal digits with at most 15 significant digits (the decimal that "%.15g"
 // shows): value = 0.d1d2d3... × 10^pointPosition.
 struct Decimal {
@@ -155,47 +153,15 @@ void RoundDecimal(const Decimal& d, int decimals, std::string& integerDigits,
   fractionDigits.resize(static_cast<std::size_t>(decimals), '0');
 }
 
-struct Group {
-  std::size_t begin = 0, end = 0;  // [begin, end) of the placeholder group in the pattern
-  std::size_t point = 0;           // position of the decimal point, or `end` when there is none
-  int mandatoryIntegerDigits = 0;  // placeholders from the first integer "0" on
-  int fractionPlaceholders = 0;
-  int mandatoryFractionDigits = 0;  // fraction placeholders up to the last "0"
-  bool thousands = false;
-  bool plain = true;  // nothing but placeholders, separators and points
-};
-
-Group AnalyseGroup(std::string_view pattern, std::size_t begin, std::size_t end) {
-  Group g;
-  g.begin = begin;
-  g.end = end;
-  g.point = pattern.substr(begin, end - begin).find('.');
-  g.point = g.point == std::string_view::npos ? end : begin + g.point;
-  bool zeroSeen = false;
-  for (std::size_t i = begin; i < g.point; ++i) {
-    char c = pattern[i];
-    if (c == ',') g.thousands = true;
-    if (c == '0') zeroSeen = true;
-    if (IsPlaceholder(c) && zeroSeen) ++g.mandatoryIntegerDigits;
-  }
-  for (std::size_t i = begin; i < end; ++i) {
-    char c = pattern[i];
-    g.plain = g.plain && (IsPlaceholder(c) || c == ',' || c == '.');
-  }
-  for (std::size_t i = g.point; i < end; ++i) {
-    if (!IsPlaceholder(pattern[i])) continue;
-    ++g.fractionPlaceholders;
-    if (pattern[i] == '0') g.mandatoryFractionDigits = g.fractionPlaceholders;
-  }
-  return g;
-}
-
 // Writes the integer part of the group: digits are given to the placeholders from the right,
 // the leftmost placeholder takes all that remain; other characters stay in their place.
-void WriteIntegerPart(std::string_view pattern, const Group& g, std::string_view digits,
-                      bool negative, std::string& out) {
+void WriteIntegerPart(const NumberPattern& g, std::string_view digits, bool negative,
+                      std::string& out) {
+  const std::string_view pattern = g.Text();
   std::size_t placeholders = 0;
-  for (std::size_t i = g.begin; i < g.point; ++i) placeholders += IsPlaceholder(pattern[i]) ? 1 : 0;
+  for (std::size_t i = g.Begin(); i < g.Point(); ++i) {
+    placeholders += NumberPattern::IsPlaceholder(pattern[i]) ? 1 : 0;
+  }
   // How many digits the k-th placeholder (from the left) writes: one each from the right while
   // digits remain, and the leftmost all that remain after the others.
   auto digitsFor = [&](std::size_t k) -> std::size_t {
@@ -205,10 +171,10 @@ void WriteIntegerPart(std::string_view pattern, const Group& g, std::string_view
   std::size_t next = 0;  // index into digits
   bool signWritten = !negative;
   std::size_t k = 0;
-  for (std::size_t i = g.begin; i < g.point; ++i) {
+  for (std::size_t i = g.Begin(); i < g.Point(); ++i) {
     char c = pattern[i];
     if (c == ',') continue;
-    if (!IsPlaceholder(c)) {
+    if (!NumberPattern::IsPlaceholder(c)) {
       out.push_back(c);
       continue;
     }
@@ -220,24 +186,24 @@ void WriteIntegerPart(std::string_view pattern, const Group& g, std::string_view
       out.push_back(digits[next]);
       std::size_t fromRight = digits.size() - 1 - next;
       ++next;
-      if (g.thousands && fromRight > 0 && fromRight % 3 == 0) out.push_back(',');
+      if (g.Thousands() && fromRight > 0 && fromRight % 3 == 0) out.push_back(',');
     }
     ++k;
   }
   if (!signWritten) out.push_back('-');  // no integer digit shown: the sign precedes the point
 }
 
-void WriteFractionPart(std::string_view pattern, const Group& g, std::string_view digits,
-                       std::string& out) {
-  if (g.point == g.end) return;
+void WriteFractionPart(const NumberPattern& g, std::string_view digits, std::string& out) {
+  const std::string_view pattern = g.Text();
+  if (g.Point() == g.End()) return;
   int shown = static_cast<int>(digits.size());
-  while (shown > g.mandatoryFractionDigits && digits[static_cast<std::size_t>(shown - 1)] == '0') --shown;
+  while (shown > g.MandatoryFractionDigits() && digits[static_cast<std::size_t>(shown - 1)] == '0') --shown;
   if (shown > 0) out.push_back('.');
   int k = 0;
-  for (std::size_t i = g.point + 1; i < g.end; ++i) {
+  for (std::size_t i = g.Point() + 1; i < g.End(); ++i) {
     char c = pattern[i];
     if (c == ',' || c == '.') continue;
-    if (!IsPlaceholder(c)) {
+    if (!NumberPattern::IsPlaceholder(c)) {
       out.push_back(c);
       continue;
     }
@@ -268,10 +234,10 @@ std::optional<std::uint64_t> RoundedUnits(double magnitude, int decimals) {
 }
 
 // Writes `value` into the group as the general path below does, from its rounded units.
-void WriteRoundedUnits(std::string_view pattern, const Group& g, std::uint64_t units,
-                       bool negative, std::string& out) {
-  const auto decimals = static_cast<std::size_t>(g.fractionPlaceholders);
-  const auto scale = static_cast<std::uint64_t>(PowerOfTen(g.fractionPlaceholders));
+void WriteRoundedUnits(const NumberPattern& g, std::uint64_t units, bool negative,
+                       std::string& out) {
+  const auto decimals = static_cast<std::size_t>(g.FractionPlaceholders());
+  const auto scale = static_cast<std::uint64_t>(PowerOfTen(g.FractionPlaceholders()));
   const std::uint64_t integer = units / scale;
   const std::uint64_t fraction = units % scale;
 
@@ -280,8 +246,8 @@ void WriteRoundedUnits(std::string_view pattern, const Group& g, std::uint64_t u
   if (integer != 0) integerEnd = std::to_chars(integerDigits, integerDigits + 24, integer).ptr;
   std::string_view integerText(integerDigits, static_cast<std::size_t>(integerEnd - integerDigits));
   std::string padded;  // only for mandatory integer digits beyond the value's own
-  if (static_cast<int>(integerText.size()) < g.mandatoryIntegerDigits) {
-    padded.assign(static_cast<std::size_t>(g.mandatoryIntegerDigits) - integerText.size(), '0');
+  if (static_cast<int>(integerText.size()) < g.MandatoryIntegerDigits()) {
+    padded.assign(static_cast<std::size_t>(g.MandatoryIntegerDigits()) - integerText.size(), '0');
     padded += integerText;
     integerText = padded;
   }
@@ -297,9 +263,9 @@ void WriteRoundedUnits(std::string_view pattern, const Group& g, std::uint64_t u
   }
 
   const std::string_view fractionText(fractionDigits, decimals);
-  if (!g.plain || integerText.size() > 40) {  // 40 digits with separators fit the buffer below
-    WriteIntegerPart(pattern, g, integerText, negative && units != 0, out);
-    WriteFractionPart(pattern, g, fractionText, out);
+  if (!g.Plain() || integerText.size() > 40) {  // 40 digits with separators fit the buffer below
+    WriteIntegerPart(g, integerText, negative && units != 0, out);
+    WriteFractionPart(g, fractionText, out);
     return;
   }
   // A plain group shows the sign, the grouped integer digits and the significant decimals; this
@@ -310,11 +276,11 @@ void WriteRoundedUnits(std::string_view pattern, const Group& g, std::uint64_t u
   for (std::size_t i = 0; i < integerText.size(); ++i) {
     *at++ = integerText[i];
     std::size_t fromRight = integerText.size() - 1 - i;
-    if (g.thousands && fromRight > 0 && fromRight % 3 == 0) *at++ = ',';
+    if (g.Thousands() && fromRight > 0 && fromRight % 3 == 0) *at++ = ',';
   }
-  if (g.point != g.end) {
+  if (g.Point() != g.End()) {
     std::size_t shown = decimals;
-    while (shown > static_cast<std::size_t>(g.mandatoryFractionDigits) && fractionText[shown - 1] == '0') --shown;
+    while (shown > static_cast<std::size_t>(g.MandatoryFractionDigits()) && fractionText[shown - 1] == '0') --shown;
     if (shown > 0) {
       *at++ = '.';
       at = std::copy_n(fractionDigits, shown, at);
@@ -326,34 +292,32 @@ void WriteRoundedUnits(std::string_view pattern, const Group& g, std::uint64_t u
 }  // namespace
 
 std::string FormatNumber(std::string_view pattern, double value) {
-  // Searched by hand: find_first_of would look each character up in the set with a call.
-  const auto firstPlaceholder = std::find_if(pattern.begin(), pattern.end(), IsPlaceholder);
-  if (firstPlaceholder == pattern.end()) return std::string(pattern);
-  const std::size_t first = static_cast<std::size_t>(firstPlaceholder - pattern.begin());
-  const std::size_t last =
-      pattern.size() - 1 - static_cast<std::size_t>(std::find_if(pattern.rbegin(), pattern.rend(), IsPlaceholder) - pattern.rbegin());
-  Group g = AnalyseGroup(pattern, first, last + 1);
+  return FormatNumber(NumberPattern(pattern), value);
+}
 
+std::string FormatNumber(const NumberPattern& g, double value) {
+  const std::string_view pattern = g.Text();
+  if (!g.HasGroup()) return std::string(pattern);
   std::string out;
   // Room for a few digits, signs and separators more than the pattern has; a short result stays
   // in the string's own buffer.
   out.reserve(pattern.size() + 8);
-  out.append(pattern.substr(0, first));
+  out.append(pattern.substr(0, g.Begin()));
   if (!std::isfinite(value)) {
     out += std::isnan(value) ? "NAN" : (value < 0 ? "-INF" : "INF");
-  } else if (auto units = RoundedUnits(std::fabs(value), g.fractionPlaceholders)) {
-    WriteRoundedUnits(pattern, g, *units, std::signbit(value), out);
+  } else if (auto units = RoundedUnits(std::fabs(value), g.FractionPlaceholders())) {
+    WriteRoundedUnits(g, *units, std::signbit(value), out);
   } else {
     Decimal decimal = ToDecimal(value);
     std::string integerDigits, fractionDigits;
-    RoundDecimal(decimal, g.fractionPlaceholders, integerDigits, fractionDigits);
+    RoundDecimal(decimal, g.FractionPlaceholders(), integerDigits, fractionDigits);
     bool isZero = integerDigits.empty() && fractionDigits.find_first_not_of('0') == std::string::npos;
-    if (static_cast<int>(integerDigits.size()) < g.mandatoryIntegerDigits) {
-      integerDigits.insert(0, static_cast<std::size_t>(g.mandatoryIntegerDigits) - integerDigits.size(), '0');
+    if (static_cast<int>(integerDigits.size()) < g.MandatoryIntegerDigits()) {
+      integerDigits.insert(0, static_cast<std::size_t>(g.MandatoryIntegerDigits()) - integerDigits.size(), '0');
     }
-    WriteIntegerPart(pattern, g, integerDigits, decimal.negative && !isZero, out);
-    WriteFractionPart(pattern, g, fractionDigits, out);
+    WriteIntegerPart(g, integerDigits, decimal.negative && !isZero, out);
+    WriteFractionPart(g, fractionDigits, out);
   }
-  out += pattern.substr(last + 1);
+  out += pattern.substr(g.End());
   return out;
 }
