@@ -15,7 +15,7 @@
 /// The level step of the scan (m).
 inline constexpr double kLevelScanStep = 0.0004;
 
-/// 2^exponent for exponent = −1021 … 1024 (infinity for 1024), from its bits.
+/// 2^exponent for exponent = −1022 … 1024 (infinity for 1024), from its bits.
 inline double PowerOfTwo(int exponent) {
   return std::bit_cast<double>(static_cast<std::uint64_t>(exponent + 1023) << 52);
 }
@@ -38,7 +38,8 @@ inline double AdvanceLevel(double level, long long steps) {
     }
     double increment = next - level;  // exact: both lie within a factor of two
     // magnitude in [2^(exponent−1), 2^exponent); a normal number here, so its exponent field.
-    const int exponent = static_cast<int>((std::bit_cast<std::uint64_t>(magnitude) >> 52) & 0x7ff) - 1022;
+    const auto exponentField = (std::bit_cast<std::uint64_t>(magnitude) >> 52) & 0x7ff;
+    const int exponent = static_cast<int>(exponentField) - 1022;
     // Levels that stay inside [2^(exponent−1), 2^exponent) in magnitude, with one step to spare.
     double room = level > 0 ? PowerOfTwo(exponent) - next
                             : std::fabs(next) - PowerOfTwo(exponent - 1);

@@ -155,12 +155,12 @@ void RoundDecimal(const Decimal& d, int decimals, std::string& integerDigits,
 
 // Writes the integer part of the group: digits are given to the placeholders from the right,
 // the leftmost placeholder takes all that remain; other characters stay in their place.
-void WriteIntegerPart(const NumberPattern& g, std::string_view digits, bool negative,
+void WriteIntegerPart(const NumberPattern& pattern, std::string_view digits, bool negative,
                       std::string& out) {
-  const std::string_view pattern = g.Text();
+  const std::string_view text = pattern.Text();
   std::size_t placeholders = 0;
-  for (std::size_t i = g.Begin(); i < g.Point(); ++i) {
-    placeholders += NumberPattern::IsPlaceholder(pattern[i]) ? 1 : 0;
+  for (std::size_t i = pattern.Begin(); i < pattern.Point(); ++i) {
+    placeholders += NumberPattern::IsPlaceholder(text[i]) ? 1 : 0;
   }
   // How many digits the k-th placeholder (from the left) writes: one each from the right while
   // digits remain, and the leftmost all that remain after the others.
@@ -171,8 +171,8 @@ void WriteIntegerPart(const NumberPattern& g, std::string_view digits, bool nega
   std::size_t next = 0;  // index into digits
   bool signWritten = !negative;
   std::size_t k = 0;
-  for (std::size_t i = g.Begin(); i < g.Point(); ++i) {
-    char c = pattern[i];
+  for (std::size_t i = pattern.Begin(); i < pattern.Point(); ++i) {
+    char c = text[i];
     if (c == ',') continue;
     if (!NumberPattern::IsPlaceholder(c)) {
       out.push_back(c);
@@ -186,22 +186,24 @@ void WriteIntegerPart(const NumberPattern& g, std::string_view digits, bool nega
       out.push_back(digits[next]);
       std::size_t fromRight = digits.size() - 1 - next;
       ++next;
-      if (g.Thousands() && fromRight > 0 && fromRight % 3 == 0) out.push_back(',');
+      if (pattern.Thousands() && fromRight > 0 && fromRight % 3 == 0) out.push_back(',');
     }
     ++k;
   }
   if (!signWritten) out.push_back('-');  // no integer digit shown: the sign precedes the point
 }
 
-void WriteFractionPart(const NumberPattern& g, std::string_view digits, std::string& out) {
-  const std::string_view pattern = g.Text();
-  if (g.Point() == g.End()) return;
+void WriteFractionPart(const NumberPattern& pattern, std::string_view digits, std::string& out) {
+  const std::string_view text = pattern.Text();
+  if (pattern.Point() == pattern.End()) return;
   int shown = static_cast<int>(digits.size());
-  while (shown > g.MandatoryFractionDigits() && digits[static_cast<std::size_t>(shown - 1)] == '0') --shown;
+  while (shown > pattern.MandatoryFractionDigits() &&
+         digits[static_cast<std::size_t>(shown - 1)] == '0')
+    --shown;
   if (shown > 0) out.push_back('.');
   int k = 0;
-  for (std::size_t i = g.Point() + 1; i < g.End(); ++i) {
-    char c = pattern[i];
+  for (std::size_t i = pattern.Point() + 1; i < pattern.End(); ++i) {
+    char c = text[i];
     if (c == ',' || c == '.') continue;
     if (!NumberPattern::IsPlaceholder(c)) {
       out.push_back(c);
@@ -234,10 +236,10 @@ std::optional<std::uint64_t> RoundedUnits(double magnitude, int decimals) {
 }
 
 // Writes `value` into the group as the general path below does, from its rounded units.
-void WriteRoundedUnits(const NumberPattern& g, std::uint64_t units, bool negative,
+void WriteRoundedUnits(const NumberPattern& pattern, std::uint64_t units, bool negative,
                        std::string& out) {
-  const auto decimals = static_cast<std::size_t>(g.FractionPlaceholders());
-  const auto scale = static_cast<std::uint64_t>(PowerOfTen(g.FractionPlaceholders()));
+  const auto decimals = static_cast<std::size_t>(pattern.FractionPlaceholders());
+  const auto scale = static_cast<std::uint64_t>(PowerOfTen(pattern.FractionPlaceholders()));
   const std::uint64_t integer = units / scale;
   const std::uint64_t fraction = units % scale;
 
@@ -246,8 +248,9 @@ void WriteRoundedUnits(const NumberPattern& g, std::uint64_t units, bool negativ
   if (integer != 0) integerEnd = std::to_chars(integerDigits, integerDigits + 24, integer).ptr;
   std::string_view integerText(integerDigits, static_cast<std::size_t>(integerEnd - integerDigits));
   std::string padded;  // only for mandatory integer digits beyond the value's own
-  if (static_cast<int>(integerText.size()) < g.MandatoryIntegerDigits()) {
-    padded.assign(static_cast<std::size_t>(g.MandatoryIntegerDigits()) - integerText.size(), '0');
+  if (static_cast<int>(integerText.size()) < pattern.MandatoryIntegerDigits()) {
+    padded.assign(static_cast<std::size_t>(pattern.MandatoryIntegerDigits()) - integerText.size(),
+                  '0');
     padded += integerText;
     integerText = padded;
   }
@@ -263,9 +266,10 @@ void WriteRoundedUnits(const NumberPattern& g, std::uint64_t units, bool negativ
   }
 
   const std::string_view fractionText(fractionDigits, decimals);
-  if (!g.Plain() || integerText.size() > 40) {  // 40 digits with separators fit the buffer below
-    WriteIntegerPart(g, integerText, negative && units != 0, out);
-    WriteFractionPart(g, fractionText, out);
+  if (!pattern.Plain() ||
+      integerText.size() > 40) {  // 40 digits with separators fit the buffer below
+    WriteIntegerPart(pattern, integerText, negative && units != 0, out);
+    WriteFractionPart(pattern, fractionText, out);
     return;
   }
   // A plain group shows the sign, the grouped integer digits and the significant decimals; this
@@ -276,11 +280,13 @@ void WriteRoundedUnits(const NumberPattern& g, std::uint64_t units, bool negativ
   for (std::size_t i = 0; i < integerText.size(); ++i) {
     *at++ = integerText[i];
     std::size_t fromRight = integerText.size() - 1 - i;
-    if (g.Thousands() && fromRight > 0 && fromRight % 3 == 0) *at++ = ',';
+    if (pattern.Thousands() && fromRight > 0 && fromRight % 3 == 0) *at++ = ',';
   }
-  if (g.Point() != g.End()) {
+  if (pattern.Point() != pattern.End()) {
     std::size_t shown = decimals;
-    while (shown > static_cast<std::size_t>(g.MandatoryFractionDigits()) && fractionText[shown - 1] == '0') --shown;
+    while (shown > static_cast<std::size_t>(pattern.MandatoryFractionDigits()) &&
+           fractionText[shown - 1] == '0')
+      --shown;
     if (shown > 0) {
       *at++ = '.';
       at = std::copy_n(fractionDigits, shown, at);
@@ -295,29 +301,31 @@ std::string FormatNumber(std::string_view pattern, double value) {
   return FormatNumber(NumberPattern(pattern), value);
 }
 
-std::string FormatNumber(const NumberPattern& g, double value) {
-  const std::string_view pattern = g.Text();
-  if (!g.HasGroup()) return std::string(pattern);
+std::string FormatNumber(const NumberPattern& pattern, double value) {
+  const std::string_view text = pattern.Text();
+  if (!pattern.HasGroup()) return std::string(text);
   std::string out;
   // Room for a few digits, signs and separators more than the pattern has; a short result stays
   // in the string's own buffer.
-  out.reserve(pattern.size() + 8);
-  out.append(pattern.substr(0, g.Begin()));
+  out.reserve(text.size() + 8);
+  out.append(text.substr(0, pattern.Begin()));
   if (!std::isfinite(value)) {
     out += std::isnan(value) ? "NAN" : (value < 0 ? "-INF" : "INF");
-  } else if (auto units = RoundedUnits(std::fabs(value), g.FractionPlaceholders())) {
-    WriteRoundedUnits(g, *units, std::signbit(value), out);
+  } else if (auto units = RoundedUnits(std::fabs(value), pattern.FractionPlaceholders())) {
+    WriteRoundedUnits(pattern, *units, std::signbit(value), out);
   } else {
     Decimal decimal = ToDecimal(value);
     std::string integerDigits, fractionDigits;
-    RoundDecimal(decimal, g.FractionPlaceholders(), integerDigits, fractionDigits);
+    RoundDecimal(decimal, pattern.FractionPlaceholders(), integerDigits, fractionDigits);
     bool isZero = integerDigits.empty() && fractionDigits.find_first_not_of('0') == std::string::npos;
-    if (static_cast<int>(integerDigits.size()) < g.MandatoryIntegerDigits()) {
-      integerDigits.insert(0, static_cast<std::size_t>(g.MandatoryIntegerDigits()) - integerDigits.size(), '0');
+    if (static_cast<int>(integerDigits.size()) < pattern.MandatoryIntegerDigits()) {
+      integerDigits.insert(
+          0, static_cast<std::size_t>(pattern.MandatoryIntegerDigits()) - integerDigits.size(),
+          '0');
     }
-    WriteIntegerPart(g, integerDigits, decimal.negative && !isZero, out);
-    WriteFractionPart(g, fractionDigits, out);
+    WriteIntegerPart(pattern, integerDigits, decimal.negative && !isZero, out);
+    WriteFractionPart(pattern, fractionDigits, out);
   }
-  out += pattern.substr(g.End());
+  out += text.substr(pattern.End());
   return out;
 }
