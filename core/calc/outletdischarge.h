@@ -18,6 +18,47 @@ struct OutletFlow {
 double RectangularOrificeFlow(double h, double sill, double d, double b, double area, double c1,
                               double c2);
 
+/// A rectangular orifice as RectangularOrificeFlow describes it, with the two ends of its
+/// transition worked out once.
+class RectangularOrifice {
+ public:
+  RectangularOrifice(double sill, double d, double b, double area, double c1, double c2);
+
+  /// RectangularOrificeFlow at level `h` (m).
+  double FlowAt(double h) const;
+
+ private:
+  double m_sill;
+  double m_height;
+  double m_freeCoefficient;       // c1·b
+  double m_submergedCoefficient;  // c2·area
+  double m_freeEnd;               // the weir flow at sill + 1.2·d
+  double m_submergedStart;        // the submerged flow at sill + 1.8·d
+};
+
+/// The outlet works of one record with what their formulas share between levels worked out
+/// once: a routing run evaluates the outflow at thousands of levels. Gives OutletFlowAt's bits.
+class OutletRating {
+ public:
+  explicit OutletRating(const TKisoData& calc);
+
+  OutletFlow At(double h) const;
+
+ private:
+  double LowerOrificeFlow(double h) const;
+
+  int m_lowerShape;  // 0 rectangular, 1 circular, anything else no lower orifice
+  RectangularOrifice m_lowerRectangle;
+  RectangularOrifice m_upper;
+  double m_circleSill;
+  double m_circleDiameter;
+  double m_circleHalfHeight;
+  double m_circleCoefficient;      // C·A of the circular orifice
+  double m_partlyFullCoefficient;  // √g·C·A, below the crown
+  double m_crest;
+  double m_spillwayCoefficient;    // coefficient × width
+};
+
 /// The outflow of all outlet works at level `h` (m). Pure: the rating charts use it on a record
 /// they may not change.
 OutletFlow OutletFlowAt(const TKisoData& calc, double h);

@@ -84,44 +84,35 @@ bool TopSegmentHasHeight(const HVcurve& pond, int n) {
 // residuals could underflow in a product) get no shortcut at all.
 class SegmentRoot {
  public:
-  SegmentRoot(const HVcurve& pond, int i, double v) {
-    const auto& P = pond.Pond;
-    const double base = P.H[At(i)], top = P.H[At(i + 1)];
-    const double lowerArea = P.F[At(i)], upperArea = P.F[At(i + 1)], lowerStorage = P.V[At(i)];
-    auto moderate = [](double x) { return std::fabs(x) <= 1e100; };
-    if (!(v >= 1e-100 && moderate(v) && moderate(base) && moderate(top) && moderate(lowerStorage) &&
-          moderate(upperArea) && lowerArea > 0 && upperArea >= lowerArea && top > base)) {
-      return;
-    }
+  SegmentRoot(const HVcurve& pond, const PondSegment& segment, double v) {
+    const PondSegment& s = segment;
+    if (!(s.rootKnowable && v >= 1e-100 && v <= 1e100)) return;
     // The area rises by `slope` per metre; the segment's storage above V[i] at depth d is
     // F·d + slope·d²/2 by the average-end-area formula, which starts the search for either.
-    const double slope = (upperArea - lowerArea) / (top - base);
-    const double sought = v - lowerStorage;
+    const double sought = v - s.lowerStorage;
+    // The storage at h from the area along the slope: another rounding of the lookup's own
+    // interpolation, within the same error bound.
     auto storageAt = [&](double h) {
-      return StorageFromArea(pond, i, h, lowerArea + (upperArea - lowerArea) * (h - base) / (top - base));
+      return StorageFromArea(pond, s.index, h, s.lowerArea + s.slope * (h - s.base));
     };
-    double depth = 2 * sought / (lowerArea + std::sqrt(lowerArea * lowerArea + 2 * slope * sought));
-    if (P.StorageFormula == 1) {
+    double depth = 2 * sought / (s.lowerArea + std::sqrt(s.lowerArea * s.lowerArea + 2 * s.slope * sought));
+    if (pond.Pond.StorageFormula == 1) {
       // The frustum formula's storage grows with about the area at the level: Newton steps.
       for (int step = 0; step < 3; ++step) {
-        double h = base + depth;
-        depth -= (storageAt(h) - v) / (lowerArea + slope * depth);
+        double h = s.base + depth;
+        depth -= (storageAt(h) - v) / (s.lowerArea + s.slope * depth);
       }
     }
-    const double level = std::clamp(base + depth, base, top);
+    const double level = std::clamp(s.base + depth, s.base, s.top);
     if (!std::isfinite(level)) return;
-    constexpr double kUnit = 0x1p-53;
-    const double storageError =
-        64 * kUnit * (std::fabs(lowerStorage) + 3 * (lowerArea + upperArea) * (top - base));
     const double miss = std::fabs(v - storageAt(level));
-    const double tolerance =
-        (miss + 2 * storageError) * 1.001 / lowerArea + 1e-15 * (std::fabs(base) + std::fabs(top));
+    const double tolerance = (miss + 2 * s.storageError) * s.levelPerStorage + s.levelSlack;
     if (!std::isfinite(tolerance)) return;
     // The bounds are rounded once here instead of the difference h − level at every trial
     // level; either rounding is far inside the 10^−15 relative slack of the tolerance.
     m_below = level - tolerance;
     m_above = level + tolerance;
-    m_top = top;
+    m_top = s.top;
   }
 
   // Whether the shortcut applies to this segment at all.
@@ -139,12 +130,12 @@ class SegmentRoot {
   // The first k of the bracketing scan's trial levels base + k·step (k = 1 … 9) whose residual
   // is not known to be positive; the scan would step over every earlier one. The trial levels
   // rise with k, and so does the residual's sign from +1 to 0 and −1, so the step below that
-  // one being known positive vouches for all before it.
-  int FirstUncertainStep(double base, double step) const {
+  // one being known positive vouches for all before it; the estimate only picks where to look.
+  int FirstUncertainStep(const PondSegment& s) const {
     if (!Known()) return 1;
-    double estimate = (m_below - base) / step;  // truncated below where positive
+    double estimate = (m_below - s.base) * s.stepsPerMetre;  // truncated below where positive
     int k = estimate >= 9 ? 9 : estimate >= 1 ? static_cast<int>(estimate) : 1;
-    while (k > 1 && ResidualSign(base + (k - 1) * step) != 1) --k;
+    while (k > 1 && ResidualSign(s.base + (k - 1) * s.step) != 1) --k;
     return k;
   }
 
@@ -155,13 +146,14 @@ class SegmentRoot {
   double m_top = -kInfinity;  // no level is below it: every sign is left to the caller
 };
 
-// The level of storage v found by scanning and bisecting segment i, the segment whose storages
-// bracket v. Trial levels whose residual sign SegmentRoot knows are not computed; every other
-// one is, so the trial levels, their order and the result are those of computing them all.
-double LevelInSegment(const HVcurve& pond, int i, double v, UserInteraction& ui) {
+// The level of storage v found by scanning and bisecting a segment whose storages bracket v.
+// Trial levels whose residual sign SegmentRoot knows are not computed; every other one is, so
+// the trial levels, their order and the result are those of computing them all.
+double LevelInSegment(const HVcurve& pond, const PondSegment& segment, double v, UserInteraction& ui) {
   const auto& P = pond.Pond;
-  double base = P.H[At(i)];
-  double step = (P.H[At(i + 1)] - base) / 10;
+  const int i = segment.index;
+  const double base = segment.base;
+  const double step = segment.step;
   if (!(step > 0)) return base;  // a segment without height holds its storage at its level
 
   // Residual of a trial level; nothing when its area lies above the table.
@@ -170,14 +162,14 @@ double LevelInSegment(const HVcurve& pond, int i, double v, UserInteraction& ui)
     if (!storage) return std::nullopt;
     return v - *storage;
   };
-  const SegmentRoot root(pond, i, v);
+  const SegmentRoot root(pond, segment, v);
 
   // Bracket the root: trial levels H[i] + k·step, the tenth exactly H[i+1]; the scan goes on
   // above the segment while the residual stays at or above zero.
   double lo = base;
   double hi = base;
-  for (int k = root.FirstUncertainStep(base, step);; ++k) {
-    hi = k == 10 ? P.H[At(i + 1)] : base + k * step;
+  for (int k = root.FirstUncertainStep(segment);; ++k) {
+    hi = k == 10 ? segment.top : base + k * step;
     int sign = root.ResidualSign(hi);
     if (sign < 0) break;
     if (sign > 0) continue;
@@ -232,6 +224,58 @@ double LevelInSegment(const HVcurve& pond, int i, double v, UserInteraction& ui)
   }
 }
 
+// The constants of segment i, rows i and i + 1, computed as the inversion has always computed
+// them where it uses them.
+PondSegment SegmentOf(const HVcurve& pond, int i) {
+  const auto& P = pond.Pond;
+  PondSegment s;
+  s.index = i;
+  s.base = P.H[At(i)];
+  s.top = P.H[At(i + 1)];
+  s.step = (s.top - s.base) / 10;
+  s.lowerStorage = P.V[At(i)];
+  s.lowerArea = P.F[At(i)];
+  s.upperArea = P.F[At(i + 1)];
+  auto moderate = [](double x) { return std::fabs(x) <= 1e100; };
+  s.rootKnowable = moderate(s.base) && moderate(s.top) && moderate(s.lowerStorage) &&
+                   moderate(s.upperArea) && s.lowerArea > 0 && s.upperArea >= s.lowerArea &&
+                   s.top > s.base;
+  if (!s.rootKnowable) return s;
+  s.slope = (s.upperArea - s.lowerArea) / (s.top - s.base);
+  constexpr double kUnit = 0x1p-53;
+  s.storageError = 64 * kUnit * (std::fabs(s.lowerStorage) + 3 * (s.lowerArea + s.upperArea) * (s.top - s.base));
+  s.levelPerStorage = 1.001 / s.lowerArea;
+  s.levelSlack = 1e-15 * (std::fabs(s.base) + std::fabs(s.top));
+  s.stepsPerMetre = 1 / s.step;
+  return s;
+}
+
+// The level of storage v where no segment of the table needs searching: below the first row,
+// at the last row's storage and above it; nothing when a segment brackets v.
+std::optional<double> LevelOutsideSegments(const HVcurve& pond, double v) {
+  int n = Rows(pond);
+  if (n == 0) return 0.0;
+  const auto& P = pond.Pond;
+  int top = n - 1;
+  if (v <= P.V[0]) return P.H[0];
+  if (v == P.V[At(top)]) return P.H[At(top)];
+  if (v > P.V[At(top)]) {
+    if (TopSegmentHasHeight(pond, n)) {
+      // A top segment whose storage does not rise holds no more water above its top row.
+      if (!(P.V[At(top)] > P.V[At(top - 1)])) return kAboveTableLevel;
+      return P.H[At(top)] + (P.H[At(top)] - P.H[At(top - 1)]) * (v - P.V[At(top)]) /
+                                (P.V[At(top)] - P.V[At(top - 1)]);
+    }
+    return P.F[At(top)] > 0 ? P.H[At(top)] + (v - P.V[At(top)]) / P.F[At(top)] : P.H[At(top)];
+  }
+  return std::nullopt;
+}
+
+// Whether storage v lies in segment i, from V[i] up to but excluding V[i+1].
+bool BracketsStorage(const HVcurve& pond, int i, double v) {
+  return pond.Pond.V[At(i)] <= v && v < pond.Pond.V[At(i + 1)];
+}
+
 }  // namespace
 
 double LevelToArea(const HVcurve& pond, double h, UserInteraction& ui) {
@@ -259,23 +303,36 @@ double LevelToStorage(const HVcurve& pond, double h, UserInteraction& ui) {
 }
 
 double StorageToLevel(const HVcurve& pond, double v, UserInteraction& ui) {
-  int n = Rows(pond);
-  if (n == 0) return 0.0;
-  const auto& P = pond.Pond;
-  int top = n - 1;
-  if (v <= P.V[0]) return P.H[0];
-  if (v == P.V[At(top)]) return P.H[At(top)];
-  if (v > P.V[At(top)]) {
-    if (TopSegmentHasHeight(pond, n)) {
-      // A top segment whose storage does not rise holds no more water above its top row.
-      if (!(P.V[At(top)] > P.V[At(top - 1)])) return kAboveTableLevel;
-      return P.H[At(top)] + (P.H[At(top)] - P.H[At(top - 1)]) * (v - P.V[At(top)]) /
-                                (P.V[At(top)] - P.V[At(top - 1)]);
-    }
-    return P.F[At(top)] > 0 ? P.H[At(top)] + (v - P.V[At(top)]) / P.F[At(top)] : P.H[At(top)];
+  if (std::optional<double> outside = LevelOutsideSegments(pond, v)) return *outside;
+  for (int i = 0; i + 1 < Rows(pond); ++i) {
+    if (BracketsStorage(pond, i, v)) return LevelInSegment(pond, SegmentOf(pond, i), v, ui);
   }
-  for (int i = 0; i < top; ++i) {
-    if (P.V[At(i)] <= v && v < P.V[At(i + 1)]) return LevelInSegment(pond, i, v, ui);
+  return 0.0;
+}
+
+StorageToLevelLookup::StorageToLevelLookup(const HVcurve& pond) : m_pond(pond) {
+  const int n = Rows(pond);
+  bool storagesRise = n >= 2;
+  for (int i = 0; i + 1 < n; ++i) {
+    m_segments[At(i)] = SegmentOf(pond, i);
+    if (!(pond.Pond.V[At(i + 1)] >= pond.Pond.V[At(i)])) storagesRise = false;
+  }
+  m_segmentFoundLastFirst = storagesRise;
+}
+
+double StorageToLevelLookup::operator()(double v, UserInteraction& ui) {
+  // Rising storages bracket v in one segment at most, so the one found last may be tried first;
+  // above the first row's storage no other branch of the lookup applies to it.
+  const auto& V = m_pond.Pond.V;
+  if (m_segmentFoundLastFirst && BracketsStorage(m_pond, m_lastSegment, v) && v > V[0]) {
+    return LevelInSegment(m_pond, m_segments[At(m_lastSegment)], v, ui);
+  }
+  if (std::optional<double> outside = LevelOutsideSegments(m_pond, v)) return *outside;
+  for (int i = 0; i + 1 < Rows(m_pond); ++i) {
+    if (BracketsStorage(m_pond, i, v)) {
+      m_lastSegment = i;
+      return LevelInSegment(m_pond, m_segments[At(i)], v, ui);
+    }
   }
   return 0.0;
 }

@@ -7,6 +7,8 @@
 /// 30-row arrays, search linearly from row 0 and allocate nothing. The elevations and storages
 /// are expected not to fall from row to row (the pond reader refuses tables where they do).
 
+#include <array>
+
 #include "core/calc/trenzoku.h"
 #include "core/interaction/userinteraction.h"
 
@@ -38,6 +40,43 @@ double LevelToStorage(const HVcurve& pond, double h, UserInteraction& ui);
 /// without a message. A level sought inside the table whose bracketing scan leaves the table
 /// gives kAboveTableLevel as well (with the area lookup's message).
 double StorageToLevel(const HVcurve& pond, double v, UserInteraction& ui);
+
+/// What the storage-to-level inversion of table segment `index` (rows index and index + 1) needs
+/// besides the storage sought.
+struct PondSegment {
+  int index = 0;
+  double base = 0;          // H[index] (m)
+  double top = 0;           // H[index + 1] (m)
+  double step = 0;          // the bracketing scan's step, a tenth of the segment's height (m)
+  double lowerStorage = 0;  // V[index] (m³)
+  double lowerArea = 0;     // F[index] (m²)
+  double upperArea = 0;     // F[index + 1] (m²)
+  // Whether the areas are positive and do not fall, the magnitudes are moderate and the segment
+  // has height: then the root's whereabouts spare most trial levels, and the rest is set.
+  bool rootKnowable = false;
+  double slope = 0;            // rise of the area per metre (m²/m)
+  double storageError = 0;     // bound on the rounding of any storage computed in the segment (m³)
+  double levelPerStorage = 0;  // 1.001 / F[index]: a storage margin as a level margin (m/m³)
+  double levelSlack = 0;       // 10⁻¹⁵ of the segment's elevations (m)
+  double stepsPerMetre = 0;    // 1 / step
+};
+
+/// StorageToLevel for the many storages of one pond that a routing or pump run seeks: each
+/// segment's constants are worked out once, and the segment found last is tried first. Every
+/// result and message is StorageToLevel's. The pond must outlive it unchanged.
+class StorageToLevelLookup {
+ public:
+  explicit StorageToLevelLookup(const HVcurve& pond);
+
+  double operator()(double v, UserInteraction& ui);
+
+ private:
+  const HVcurve& m_pond;
+  std::array<PondSegment, kPondRowCapacity - 1> m_segments{};
+  // Two rows at least, and V never falls from row to row: one segment brackets a storage.
+  bool m_segmentFoundLastFirst = false;
+  int m_lastSegment = 0;
+};
 
 /// The lookups by mode number: 1 LevelToStorage, 2 StorageToLevel, 3 LevelToArea; any other
 /// mode gives 0.

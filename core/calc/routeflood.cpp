@@ -67,7 +67,7 @@ class Router {
     auto levelOf = [&](double storage) {
       // A failed lookup has shown its message: it is never kept, so a repeat shows it again.
       double found = m_levelOf(
-          storage, [&](double x) { return StorageToLevel(m_calc, x, m_ui); },
+          storage, [&](double x) { return m_storageToLevel(x, m_ui); },
           [](double result) { return !IsLookupFailure(result); });
       if (IsLookupFailure(found)) step.lookupFailed = true;
       return found;
@@ -115,7 +115,7 @@ class Router {
 
  private:
   OutletFlow OutflowAt(double level) {
-    return m_outflowAt(level, [&](double x) { return OutletFlowAt(m_calc, x); });
+    return m_outflowAt(level, [&](double x) { return m_outlets.At(x); });
   }
 
   TRenzoku& m_calc;
@@ -124,6 +124,8 @@ class Router {
   LastEvaluation<double> m_storageAt;
   LastEvaluation<double> m_inflowAt;
   LastEvaluation<double> m_levelOf;
+  StorageToLevelLookup m_storageToLevel{m_calc};
+  OutletRating m_outlets{m_calc};
   int m_cap;
   bool m_bisectScan;
   double m_startLevel;

@@ -62,7 +62,7 @@ class PumpSteps {
     // A failed lookup has shown its message: it is never kept, so a repeat shows it again.
     auto levelOf = [&](double v) {
       return m_levelOf(
-          v, [&](double x) { return StorageToLevel(m_calc, x, m_ui); },
+          v, [&](double x) { return m_storageToLevel(x, m_ui); },
           [](double level) { return !IsLookupFailure(level); });
     };
     return StepWith(m_calc, k, V, Qp, floorStorage, inflowAt, levelOf);
@@ -73,6 +73,7 @@ class PumpSteps {
   UserInteraction& m_ui;
   LastEvaluation<double> m_inflowAt;
   LastEvaluation<double> m_levelOf;
+  StorageToLevelLookup m_storageToLevel{m_calc};
 };
 
 int TrackingRowCount(const TKisoData& calc) {

@@ -301,13 +301,17 @@ TRenzoku RandomPond(std::mt19937_64& random) {
 
 // The inversion skips trial levels whose side of the root is certain: over many random ponds
 // and storages (every row's own storage and its neighbours, random storages, below and above
-// the table) it returns the very bits and messages of evaluating every trial level.
+// the table) it returns the very bits and messages of evaluating every trial level, and so does
+// the lookup that keeps each segment's constants and tries the segment it found last first.
 TEST(PondLookupTest, StorageToLevelGivesTheBitsOfThePlainInversion) {
   std::mt19937_64 random(20240611);
   std::uniform_real_distribution<double> unit(0.0, 1.0);
   long compared = 0;
   for (int pondIndex = 0; pondIndex < 3000; ++pondIndex) {
     TRenzoku calc = RandomPond(random);
+    // Now and then a storage that falls from one row to the next, which tables read from a file
+    // never hold but a record may.
+    if (pondIndex % 10 == 9 && calc.Pond.RowCount >= 3) calc.Pond.V[1] = calc.Pond.V[2] * 1.5 + 1;
     PlainInversion plain(calc);
     const auto& P = calc.Pond;
     std::vector<double> storages;
@@ -317,13 +321,23 @@ TEST(PondLookupTest, StorageToLevelGivesTheBitsOfThePlainInversion) {
     }
     double top = P.V[static_cast<std::size_t>(P.RowCount - 1)];
     for (int k = 0; k < 60; ++k) storages.push_back((top + 10) * (1.2 * unit(random) - 0.1));
+    // Runs of nearby storages, as a routing step seeks them, and jumps between segments.
+    std::shuffle(storages.begin(), storages.end(), random);
+    for (std::size_t k = 0; k + 1 < storages.size(); k += 7) {
+      storages.insert(storages.begin() + static_cast<std::ptrdiff_t>(k + 1), storages[k] * (1 + 1e-6));
+    }
+    StorageToLevelLookup lookup(calc);
     for (double v : storages) {
-      RecordingInteraction expectedUi, ui;
+      RecordingInteraction expectedUi, ui, lookupUi;
       double expected = plain.StorageToLevel(v, expectedUi);
       double level = StorageToLevel(calc, v, ui);
+      double looked = lookup(v, lookupUi);
       ASSERT_EQ(std::bit_cast<std::uint64_t>(level), std::bit_cast<std::uint64_t>(expected))
           << "pond " << pondIndex << ", storage " << v << ": " << level << " instead of " << expected;
+      ASSERT_EQ(std::bit_cast<std::uint64_t>(looked), std::bit_cast<std::uint64_t>(expected))
+          << "pond " << pondIndex << ", storage " << v << ": " << looked << " instead of " << expected;
       ASSERT_EQ(ui.Texts(), expectedUi.Texts());
+      ASSERT_EQ(lookupUi.Texts(), expectedUi.Texts());
       ++compared;
     }
   }
