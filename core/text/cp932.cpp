@@ -1,71 +1,11 @@
 #include "core/text/cp932.h"
 
-#include <iconv.h>
-
-#include <array>
-#include <cerrno>
 #include <cstdint>
 #include <cstring>
-#include <memory>
+
+#include "core/text/cp932table.h"
 
 namespace {
-
-// One conversion descriptor per direction and thread, opened on first use and kept until the
-// thread ends: opening one costs far more than converting a line. Conversions between CP932
-// and Unicode keep no shift state, so a descriptor carries nothing from one text to the next.
-class Converter {
- public:
-  Converter(const char* to, const char* from) : m_cd(iconv_open(to, from)) {}
-  ~Converter() {
-    if (Open()) iconv_close(m_cd);
-  }
-  Converter(const Converter&) = delete;
-  Converter& operator=(const Converter&) = delete;
-
-  // Appends the conversion of `input` to `output`; false when the input does not convert (what
-  // was appended before the fault stays).
-  bool Append(std::string_view input, std::string& output) {
-    if (!Open()) return false;
-    char buffer[512];
-    char* in = const_cast<char*>(input.data());  // iconv's interface is not const-correct
-    std::size_t inLeft = input.size();
-    bool ok = true;
-    while (inLeft > 0) {
-      char* out = buffer;
-      std::size_t outLeft = sizeof buffer;
-      std::size_t result = iconv(m_cd, &in, &inLeft, &out, &outLeft);
-      output.append(buffer, sizeof buffer - outLeft);
-      if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
-        ok = false;
-        break;
-      }
-    }
-    iconv(m_cd, nullptr, nullptr, nullptr, nullptr);  // back to the initial state after a fault
-    return ok;
-  }
-
- private:
-  bool Open() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
-  iconv_t m_cd;
-};
-
-// Converts `input` whole with the thread's descriptor for the direction.
-std::optional<std::string> ConvertWhole(Converter& converter, std::string_view input) {
-  std::string output;
-  output.reserve(input.size() + input.size() / 2);
-  if (!converter.Append(input, output)) return std::nullopt;
-  return output;
-}
-
-Converter& Utf8ToCp932Converter() {
-  thread_local Converter converter("CP932", "UTF-8");
-  return converter;
-}
-
-Converter& Cp932ToUtf8Converter() {
-  thread_local Converter converter("UTF-8", "CP932");
-  return converter;
-}
 
 bool IsAscii(unsigned char byte) { return byte < 0x80; }
 
@@ -105,59 +45,46 @@ std::size_t Utf8SequenceLength(std::string_view text) {
   return 0;
 }
 
-// The CP932 bytes of each character of the basic plane met so far on this thread, found by the
-// descriptor once per character: a report repeats a few hundred characters thousands of times.
-// Characters beyond the basic plane, which CP932 does not hold, go to the descriptor each time.
-class CharacterTable {
- public:
-  // Appends the CP932 form of one well-formed UTF-8 sequence of two to four bytes; false when
-  // CP932 has none.
-  bool Append(std::string_view sequence, std::string& output) {
-    if (sequence.size() == 4) return Utf8ToCp932Converter().Append(sequence, output);
-    auto byte = [&](std::size_t i) { return static_cast<unsigned char>(sequence[i]) & 0x3Fu; };
-    unsigned point = sequence.size() == 2 ? (static_cast<unsigned char>(sequence[0]) & 0x1Fu) << 6 | byte(1)
-                                          : (static_cast<unsigned char>(sequence[0]) & 0x0Fu) << 12 |
-                                                byte(1) << 6 | byte(2);
-    auto& block = m_blocks[point >> 8];
-    if (!block) block = std::make_unique<Block>();  // all kUnknown
-    std::uint16_t& code = (*block)[point & 0xFF];
-    if (code == kUnknown) code = Lookup(sequence);
-    if (code == kNone) return false;
-    if (code < 0x200) {
-      output += static_cast<char>(code & 0xFF);
-    } else {
-      output += static_cast<char>(code >> 8);
-      output += static_cast<char>(code & 0xFF);
-    }
-    return true;
+// The code point of a well-formed UTF-8 sequence of two to four bytes.
+char32_t CodePoint(std::string_view sequence) {
+  auto byte = [&](std::size_t i) { return static_cast<char32_t>(static_cast<unsigned char>(sequence[i])); };
+  if (sequence.size() == 2) return (byte(0) & 0x1F) << 6 | (byte(1) & 0x3F);
+  if (sequence.size() == 3) return (byte(0) & 0x0F) << 12 | (byte(1) & 0x3F) << 6 | (byte(2) & 0x3F);
+  return (byte(0) & 0x07) << 18 | (byte(1) & 0x3F) << 12 | (byte(2) & 0x3F) << 6 | (byte(3) & 0x3F);
+}
+
+// Appends the CP932 form of one character beyond ASCII; false when CP932 has none. The
+// language tags U+E0000–U+E007F are dropped, as the C library's converter drops them; no other
+// character beyond the basic plane has a code.
+bool AppendCharacter(char32_t character, std::string& output) {
+  if (character > 0xFFFF) return character >= 0xE0000 && character <= 0xE007F;
+  const std::uint16_t code = Cp932CodeOf(static_cast<char16_t>(character));
+  if (code == 0) return false;
+  if (code < 0x200) {
+    output += static_cast<char>(code & 0xFF);
+  } else {
+    output += static_cast<char>(code >> 8);
+    output += static_cast<char>(code & 0xFF);
   }
+  return true;
+}
 
- private:
-  // Entries: a one-byte code b as 0x100 + b, a two-byte code (lead byte 0x81 or above) as
-  // itself; neither can be 0 or 0xFFFF.
-  static constexpr std::uint16_t kUnknown = 0;
-  static constexpr std::uint16_t kNone = 0xFFFF;
-
-  static std::uint16_t Lookup(std::string_view sequence) {
-    std::string bytes;
-    if (!Utf8ToCp932Converter().Append(sequence, bytes)) return kNone;
-    if (bytes.size() == 1) return static_cast<std::uint16_t>(0x100 | static_cast<unsigned char>(bytes[0]));
-    if (bytes.size() == 2) {
-      return static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[0]) << 8 |
-                                        static_cast<unsigned char>(bytes[1]));
-    }
-    return kNone;  // no character of CP932 takes another length
+void AppendUtf8(char16_t character, std::string& output) {
+  if (character < 0x80) {
+    output += static_cast<char>(character);
+  } else if (character < 0x800) {
+    output += static_cast<char>(0xC0 | (character >> 6));
+    output += static_cast<char>(0x80 | (character & 0x3F));
+  } else {
+    output += static_cast<char>(0xE0 | (character >> 12));
+    output += static_cast<char>(0x80 | ((character >> 6) & 0x3F));
+    output += static_cast<char>(0x80 | (character & 0x3F));
   }
-
-  // By code point in blocks of 256, each made on first use: a report uses a few blocks.
-  using Block = std::array<std::uint16_t, 256>;
-  std::array<std::unique_ptr<Block>, 256> m_blocks;
-};
+}
 
 }  // namespace
 
 bool AppendCp932(std::string& output, std::string_view utf8) {
-  thread_local CharacterTable table;
   const std::size_t start = output.size();
   std::size_t i = 0;
   while (i < utf8.size()) {
@@ -166,7 +93,7 @@ bool AppendCp932(std::string& output, std::string_view utf8) {
     i = run;
     if (i == utf8.size()) break;
     std::size_t length = Utf8SequenceLength(utf8.substr(i));
-    if (length == 0 || !table.Append(utf8.substr(i, length), output)) {
+    if (length == 0 || !AppendCharacter(CodePoint(utf8.substr(i, length)), output)) {
       output.resize(start);
       return false;
     }
@@ -183,8 +110,25 @@ std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
 }
 
 std::optional<std::string> Cp932ToUtf8(std::string_view cp932) {
-  bool ascii = true;
-  for (char c : cp932) ascii = ascii && IsAscii(static_cast<unsigned char>(c));
-  if (ascii) return std::string(cp932);
-  return ConvertWhole(Cp932ToUtf8Converter(), cp932);
+  std::string output;
+  output.reserve(cp932.size() + cp932.size() / 2);
+  std::size_t i = 0;
+  while (i < cp932.size()) {
+    const std::size_t run = AsciiRunEnd(cp932, i);
+    output.append(cp932, i, run - i);
+    i = run;
+    if (i == cp932.size()) break;
+    const auto byte = static_cast<unsigned char>(cp932[i]);
+    char16_t character = Cp932ByteCharacter(byte);
+    std::size_t length = 1;
+    if (IsCp932LeadByte(byte)) {
+      if (i + 1 == cp932.size()) return std::nullopt;  // a lead byte without its trail byte
+      character = Cp932PairCharacter(byte, static_cast<unsigned char>(cp932[i + 1]));
+      length = 2;
+    }
+    if (character == kNoCp932Character) return std::nullopt;
+    AppendUtf8(character, output);
+    i += length;
+  }
+  return output;
 }

@@ -93,6 +93,11 @@ TEST(Cp932Test, AgreesWithTheCLibraryOnEveryCharacter) {
     mapped += expected.has_value();
   }
   EXPECT_GT(mapped, 7000);
+  // Beyond the basic plane the library drops the language tags and refuses everything else.
+  for (char32_t c = 0xE0000 - 16; c < 0xE0100; ++c) {
+    std::string text = "a" + Utf8Of(c) + "z";
+    ASSERT_EQ(Utf8ToCp932(text), LibraryConversion("CP932", "UTF-8", text)) << static_cast<unsigned>(c);
+  }
 
   for (std::string_view malformed :
        {"\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xF8\x88\x80\x80\x80", "\xE3\x81",
