@@ -2,6 +2,12 @@
 // font, then EndDoc. The time should grow in proportion to the document's size (appending to
 // a content stream is amortised constant time), so 200 pages take about ten times as long
 // as 20 pages.
+//
+// A 200-page document holds 42 MB of page contents and as much output. The C library returns
+// blocks that large to the system when they are freed, so every iteration touches fresh memory,
+// and where the system is slow to hand out pages (a virtual machine may take 3 ms per MB) that
+// is most of the time measured. The writer's own share shows when the memory is kept:
+//   GLIBC_TUNABLES=glibc.malloc.mmap_max=0:glibc.malloc.trim_threshold=4000000000 pdf_writer_bench
 
 #include <benchmark/benchmark.h>
 
