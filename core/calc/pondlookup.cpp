@@ -224,8 +224,8 @@ double LevelInSegment(const HVcurve& pond, const PondSegment& segment, double v,
   }
 }
 
-// The constants of segment i, rows i and i + 1, computed as the inversion has always computed
-// them where it uses them.
+// The constants of segment i, rows i and i + 1. The scan's step is the tenth of the height that
+// every trial level is counted in; the others only bound where the root lies.
 PondSegment SegmentOf(const HVcurve& pond, int i) {
   const auto& P = pond.Pond;
   PondSegment s;
