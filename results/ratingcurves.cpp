@@ -23,7 +23,7 @@ constexpr double kMinimumAreaMargin = 10;
 
 class DischargeCurve {
  public:
-  DischargeCurve(const TKisoData& calc, ChartSeries& curve) : m_calc(calc), m_curve(curve) {}
+  DischargeCurve(const TKisoData& calc, ChartSeries& curve) : m_outlets(calc), m_curve(curve) {}
 
   // Weir flow up to sill + 1.2·d in tenths of the orifice height, then the transition to
   // sill + 1.8·d.
@@ -50,11 +50,11 @@ class DischargeCurve {
 
  private:
   void Add(double h) {
-    m_lastDischarge = OutletFlowAt(m_calc, h).total;
+    m_lastDischarge = m_outlets.At(h).total;
     m_curve.Add(m_lastDischarge, h, "");
   }
 
-  const TKisoData& m_calc;
+  OutletRating m_outlets;
   ChartSeries& m_curve;
   double m_lastDischarge = 0;
 };

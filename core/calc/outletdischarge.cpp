@@ -18,7 +18,7 @@ RectangularOrifice::RectangularOrifice(double sill, double d, double b, double a
       m_height(d),
       m_freeCoefficient(c1 * b),
       m_submergedCoefficient(c2 * area),
-      m_freeEnd(std::pow(1.2 * d, 1.5) * (c1 * b)),
+      m_freeEnd(std::pow(1.2 * d, 1.5) * m_freeCoefficient),
       m_submergedStart(std::sqrt(kTwoGTimesCentreHead * d) * (c2 * d * b)) {}
 
 double RectangularOrifice::FlowAt(double h) const {
