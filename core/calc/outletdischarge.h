@@ -37,7 +37,8 @@ class RectangularOrifice {
 };
 
 /// The outlet works of one record with what their formulas share between levels worked out
-/// once: a routing run evaluates the outflow at thousands of levels. Gives OutletFlowAt's bits.
+/// once: a routing run evaluates the outflow at thousands of levels. OutletFlowAt builds one for
+/// a single level.
 class OutletRating {
  public:
   explicit OutletRating(const TKisoData& calc);

@@ -235,15 +235,15 @@ PondSegment SegmentOf(const HVcurve& pond, int i) {
   s.step = (s.top - s.base) / 10;
   s.lowerStorage = P.V[At(i)];
   s.lowerArea = P.F[At(i)];
-  s.upperArea = P.F[At(i + 1)];
+  const double upperArea = P.F[At(i + 1)];
   auto moderate = [](double x) { return std::fabs(x) <= 1e100; };
   s.rootKnowable = moderate(s.base) && moderate(s.top) && moderate(s.lowerStorage) &&
-                   moderate(s.upperArea) && s.lowerArea > 0 && s.upperArea >= s.lowerArea &&
+                   moderate(upperArea) && s.lowerArea > 0 && upperArea >= s.lowerArea &&
                    s.top > s.base;
   if (!s.rootKnowable) return s;
-  s.slope = (s.upperArea - s.lowerArea) / (s.top - s.base);
+  s.slope = (upperArea - s.lowerArea) / (s.top - s.base);
   constexpr double kUnit = 0x1p-53;
-  s.storageError = 64 * kUnit * (std::fabs(s.lowerStorage) + 3 * (s.lowerArea + s.upperArea) * (s.top - s.base));
+  s.storageError = 64 * kUnit * (std::fabs(s.lowerStorage) + 3 * (s.lowerArea + upperArea) * (s.top - s.base));
   s.levelPerStorage = 1.001 / s.lowerArea;
   s.levelSlack = 1e-15 * (std::fabs(s.base) + std::fabs(s.top));
   s.stepsPerMetre = 1 / s.step;

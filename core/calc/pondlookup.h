@@ -50,7 +50,6 @@ struct PondSegment {
   double step = 0;          // the bracketing scan's step, a tenth of the segment's height (m)
   double lowerStorage = 0;  // V[index] (m³)
   double lowerArea = 0;     // F[index] (m²)
-  double upperArea = 0;     // F[index + 1] (m²)
   // Whether the areas are positive and do not fall, the magnitudes are moderate and the segment
   // has height: then the root's whereabouts spare most trial levels, and the rest is set.
   bool rootKnowable = false;
