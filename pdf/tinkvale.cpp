@@ -5,6 +5,7 @@
 
 #include "pdf/pdferror.h"
 #include "pdf/pdfnumber.h"
+#include "pdf/pdfstreamroom.h"
 #include "pdf/tpdfcatalog.h"
 #include "pdf/tpdfcontents.h"
 #include "pdf/tpdffont.h"
@@ -141,7 +142,17 @@ void TInkvale::ClearObjects() {
   for (auto it = doomed.rbegin(); it != doomed.rend(); ++it) delete *it;
 }
 
+std::size_t TInkvale::FileSizeBound() const {
+  // Header, xref and trailer, then each object with its number and keywords.
+  std::size_t bytes = 512 + 20 * static_cast<std::size_t>(m_objects.Count());
+  for (std::int32_t i = 0; i < m_objects.Count(); ++i) {
+    bytes += kPdfNumberMaxLength + 16 + m_objects.Items(i).BodySize();
+  }
+  return bytes;
+}
+
 void TInkvale::WriteFile(std::ostream& Out) const {
+  MakeRoomInEmptyStringStream(Out, FileSizeBound());
   Out.seekp(0);
   if (!Out) throw PdfError(kWriteFailed);
   Write(Out, "%PDF-1.2 \r\n");

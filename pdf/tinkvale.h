@@ -58,7 +58,8 @@ class TInkvale {
   /// is closed), a borrowed one is left to its owner. Outside a document raises
   /// "BeginDocが呼び出されていません". A stream failure or a file beyond 2^31-1 bytes raises
   /// PdfError (the file is then incomplete); the stream's own exceptions pass through.
-  /// A stream that held more bytes than the new file keeps its old tail.
+  /// A stream that held more bytes than the new file keeps its old tail; an empty string
+  /// stream is first given room for the whole file.
   void EndDoc(bool FreeStream);
 
   /// Document information in code page 932, written (as UTF-16) at EndDoc.
@@ -101,6 +102,8 @@ class TInkvale {
   void AddPage();
   void ClearObjects();
   void WriteFile(std::ostream& Out) const;
+  // At least the number of bytes WriteFile writes.
+  std::size_t FileSizeBound() const;
 
   std::ostream* m_stream = nullptr;
   std::unique_ptr<std::ostream> m_ownedStream;

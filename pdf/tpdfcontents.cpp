@@ -226,13 +226,28 @@ std::string TPDFContents::GetBody() const {
   return std::move(body).str();
 }
 
-void TPDFContents::WriteBody(std::ostream& out) const {
+namespace {
+
+constexpr std::string_view kStreamTail = "\nendstream\r\n";
+
+std::string StreamHead(std::size_t length) {
   std::string head = "<<\r\n/Length ";
-  AppendPdfInteger(head, static_cast<std::int64_t>(Data.size()));
+  AppendPdfInteger(head, static_cast<std::int64_t>(length));
   head += "\r\n>>\r\nstream\r\n";
+  return head;
+}
+
+}  // namespace
+
+void TPDFContents::WriteBody(std::ostream& out) const {
+  const std::string head = StreamHead(Data.size());
   out.write(head.data(), static_cast<std::streamsize>(head.size()));
   out.write(Data.data(), static_cast<std::streamsize>(Data.size()));
-  out.write("\nendstream\r\n", 12);
+  out.write(kStreamTail.data(), static_cast<std::streamsize>(kStreamTail.size()));
+}
+
+std::size_t TPDFContents::BodySize() const {
+  return StreamHead(Data.size()).size() + Data.size() + kStreamTail.size();
 }
 
 void TPDFContents::FillRectangle(float X1, float Y1, float X2, float Y2) {

@@ -71,6 +71,7 @@ class TPDFContents : public TPDFObject {
   std::string GetBody() const override;
   /// Writes what GetBody() returns, the stream straight from Data.
   void WriteBody(std::ostream& out) const override;
+  std::size_t BodySize() const override;
 
  private:
 

@@ -21,6 +21,10 @@ void TPDFObject::WriteBody(std::ostream& out) const {
   out.write(body.data(), static_cast<std::streamsize>(body.size()));
 }
 
+std::size_t TPDFObject::BodySize() const {
+  return GetBody().size();
+}
+
 void TPDFObject::WriteText(std::ostream& out) const {
   char number[kPdfNumberMaxLength];
   out.write(number, WritePdfInteger(number, m_objectNumber) - number);

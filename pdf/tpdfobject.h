@@ -1,6 +1,7 @@
 #pragma once
 /// The numbered indirect object of a PDF document, the base of every object the writer emits.
 
+#include <cstddef>
 #include <cstdint>
 #include <ostream>
 #include <string>
@@ -22,6 +23,8 @@ class TPDFObject {
   virtual std::string GetBody() const;
   /// Writes GetBody() to `out`; objects with a large body write it without a copy.
   virtual void WriteBody(std::ostream& out) const;
+  /// The number of bytes WriteBody writes; objects with a large body count it without a copy.
+  virtual std::size_t BodySize() const;
   /// Writes "n 0 obj\r\n", the body and "endobj\r\n" to `out`.
   void WriteText(std::ostream& out) const;
 

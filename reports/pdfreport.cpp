@@ -9,7 +9,6 @@
 #include "pdf/pdferror.h"
 #include "pdf/tinkvale.h"
 #include "reports/pdfreportpages.h"
-#include "reports/reservedstream.h"
 
 namespace {
 
@@ -20,8 +19,6 @@ constexpr char kConfirmation[] =
 constexpr char kOpenQuestion[] =
     "[ 調節池計算結果.pdf ]を表示しますか？\r\r(起動まで少し時間がかかります。)";
 
-// A start-up design's report is about 270 kB; a long run's charts and tables take more.
-constexpr std::size_t kPdfReportRoom = 1 << 20;
 
 constexpr int kTitleSize = 12;
 constexpr int kHeaderRows = 2;
@@ -166,8 +163,9 @@ bool AddPdfReport(const ResultSheet& sheet, const DesignForm& form,
                   const std::filesystem::path& directory, AtomicFileSet& files,
                   UserInteraction& ui) {
   // The report is drawn in memory and then written whole, so that a failure never leaves a
-  // half-written report behind and an existing one stays as it was.
-  std::ostringstream bytes = ReservedOutputStream(kPdfReportRoom);
+  // half-written report behind and an existing one stays as it was. The writer gives the
+  // stream room for the whole file before it writes it.
+  std::ostringstream bytes;
   // Running out of memory is no stream failure; let it reach the command as what it is.
   bytes.exceptions(std::ios::badbit);
   std::string failure = WritePdfReport(bytes, sheet, form);

@@ -148,6 +148,46 @@ TEST(TInkvaleTest, OverwritesTheStreamFromItsStartAndStartsEachDocumentAfresh) {
   EXPECT_NE(EmptyDocument(writer).find("/MediaBox [ 0 0 596 842 ]"), std::string::npos);
 }
 
+TEST(TInkvaleTest, WritesTheSameFileIntoEveryKindOfStringStream) {
+  // A few pages of cells, so that the file outgrows any small buffer.
+  const auto write = [](std::ostream& out) {
+    TInkvale writer;
+    writer.Clock = pdftest::FixedTime;
+    writer.BeginDoc(&out);
+    for (int page = 0; page < 3; ++page) {
+      if (page > 0) writer.NewPage();
+      writer.Canvas().FontIndex = 6;
+      for (int i = 0; i < 400; ++i) {
+        writer.Canvas().TextOut(Sjis("水位 ") + std::to_string(i), 50, static_cast<float>(i));
+      }
+    }
+    writer.EndDoc(false);
+  };
+  std::ostringstream plain;
+  write(plain);
+  const std::string pdf = plain.str();
+  ASSERT_GT(pdf.size(), 30000u);
+
+  // Read and written through the same buffer.
+  std::stringstream both;
+  write(both);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(both), {}), pdf);
+  // Room set aside for less than the file.
+  std::string small;
+  small.reserve(100);
+  std::ostringstream reserved(std::move(small));
+  write(reserved);
+  EXPECT_EQ(reserved.str(), pdf);
+  // A stream that held more than the new file keeps the tail of what it held.
+  const std::string old(pdf.size() + 10, '#');
+  std::ostringstream longer(old);
+  write(longer);
+  EXPECT_EQ(longer.str(), pdf + std::string(10, '#'));
+  // More is written behind the file as into any stream.
+  plain << "%tail";
+  EXPECT_EQ(plain.str(), pdf + "%tail");
+}
+
 TEST(TInkvaleTest, ReportsMisuseAndStreamFailuresWithItsMessages) {
   TInkvale writer;
   ExpectPdfError([&] { writer.Canvas(); }, kNoDocument);
