@@ -19,7 +19,6 @@ constexpr char kConfirmation[] =
 constexpr char kOpenQuestion[] =
     "[ 調節池計算結果.pdf ]を表示しますか？\r\r(起動まで少し時間がかかります。)";
 
-
 constexpr int kTitleSize = 12;
 constexpr int kHeaderRows = 2;
 constexpr int kRowsPerPage = 48;
