@@ -95,6 +95,7 @@ void LiveRecalculation::start() {
       if (std::exchange(m_rerunWhenDone, false)) start();
     }, Qt::QueuedConnection);
   });
+  emit workerStarted();
 }
 
 void LiveRecalculation::apply(std::unique_ptr<Outcome> outcome, unsigned generation) {

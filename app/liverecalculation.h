@@ -51,6 +51,8 @@ class LiveRecalculation final : public QObject {
   void statusChanged();
   /// A run ended and its outcome is in the sheet and the status line.
   void runFinished();
+  /// A run went to the worker; busy() holds until the event loop takes its outcome.
+  void workerStarted();
 
  private:
   struct Outcome;
