@@ -12,13 +12,10 @@
 #include <cmath>
 #include <cstdint>
 
+#include "core/calc/poweroftwo.h"
+
 /// The level step of the scan (m).
 inline constexpr double kLevelScanStep = 0.0004;
-
-/// 2^exponent for exponent = −1022 … 1024 (infinity for 1024), from its bits.
-inline double PowerOfTwo(int exponent) {
-  return std::bit_cast<double>(static_cast<std::uint64_t>(exponent + 1023) << 52);
-}
 
 /// `level` with the scan step added `steps` times one addition after the other, bit for bit, in
 /// far fewer operations: while the levels stay within one binary order of magnitude, every

@@ -110,6 +110,7 @@ class SegmentRoot {
     if (!std::isfinite(tolerance)) return;
     // The bounds are rounded once here instead of the difference h − level at every trial
     // level; either rounding is far inside the 10^−15 relative slack of the tolerance.
+    m_estimate = level;
     m_below = level - tolerance;
     m_above = level + tolerance;
     m_top = s.top;
@@ -117,6 +118,11 @@ class SegmentRoot {
 
   // Whether the shortcut applies to this segment at all.
   bool Known() const { return m_top > -kInfinity; }
+
+  // The root estimate and the bounds below and above which every level's side is certain (m).
+  double Estimate() const { return m_estimate; }
+  double Below() const { return m_below; }
+  double Above() const { return m_above; }
 
   // −1 or +1, the sign of the residual v − S(h) at trial level h of the segment when it is
   // certain; 0 when it must be computed.
@@ -141,20 +147,54 @@ class SegmentRoot {
 
  private:
   static constexpr double kInfinity = std::numeric_limits<double>::infinity();
+  double m_estimate = 0;
   double m_below = 0;  // root estimate − tolerance
   double m_above = 0;  // root estimate + tolerance
   double m_top = -kInfinity;  // no level is below it: every sign is left to the caller
 };
 
+// The bracketing scan's trial level k of a segment: base + k·step, the tenth exactly its top.
+double TrialLevel(const PondSegment& s, int k) { return k == 10 ? s.top : s.base + k * s.step; }
+
+// The level of storage v (above V[i]) that the scan and the bisection reach when each of their
+// trial levels takes its side from the root estimate alone, provided the estimate's window then
+// vouches for every side taken: every trial level up to the bracket's lower end and every
+// midpoint taken as the new lo lies below the window, the bracket's upper end and every midpoint
+// taken as the new hi above it and below the top row. Those are then the sides computing their
+// storages gives, so the level is the one of computing them. Nothing where it does not vouch,
+// where the scan reaches the top row and its storage would have to be computed, or at the lower
+// row's own storage, whose zero residual ends the inversion before any halving.
+std::optional<double> LevelFromEstimate(const PondSegment& s, const SegmentRoot& root, double v) {
+  if (!root.Known() || v == s.lowerStorage) return std::nullopt;
+  const double estimate = root.Estimate();
+  // The bracket: the first trial level above the estimate, looked for near where it must be.
+  const double fromBase = (estimate - s.base) * s.stepsPerMetre;
+  int k = fromBase >= 9 ? 10 : fromBase >= 0 ? static_cast<int>(fromBase) + 1 : 1;
+  while (k > 1 && TrialLevel(s, k - 1) > estimate) --k;
+  while (k < 10 && !(TrialLevel(s, k) > estimate)) ++k;
+  const double hi = TrialLevel(s, k);
+  if (!(hi < s.top && hi > estimate)) return std::nullopt;
+  if (k > 1 && !(TrialLevel(s, k - 1) < root.Below())) return std::nullopt;
+
+  const EstimatedBisection end = s.grid.Holds(hi) ? s.grid.Bisect(hi, estimate)
+                                                  : BisectInDoubles(s.base, hi, estimate, kLevelTolerance);
+  if (end.loMoved && !(end.highestLow < root.Below())) return std::nullopt;
+  if (!(end.lowestHigh > root.Above())) return std::nullopt;
+  return end.level;
+}
+
 // The level of storage v found by scanning and bisecting a segment whose storages bracket v.
-// Trial levels whose residual sign SegmentRoot knows are not computed; every other one is, so
-// the trial levels, their order and the result are those of computing them all.
+// Most storages are settled by the root estimate alone; otherwise trial levels whose residual
+// sign SegmentRoot knows are not computed and every other one is. Either way the trial levels,
+// their order and the result are those of computing them all.
 double LevelInSegment(const HVcurve& pond, const PondSegment& segment, double v, UserInteraction& ui) {
   const auto& P = pond.Pond;
   const int i = segment.index;
   const double base = segment.base;
   const double step = segment.step;
   if (!(step > 0)) return base;  // a segment without height holds its storage at its level
+  const SegmentRoot root(pond, segment, v);
+  if (std::optional<double> level = LevelFromEstimate(segment, root, v)) return *level;
 
   // Residual of a trial level; nothing when its area lies above the table.
   auto residual = [&](double h) -> std::optional<double> {
@@ -162,14 +202,13 @@ double LevelInSegment(const HVcurve& pond, const PondSegment& segment, double v,
     if (!storage) return std::nullopt;
     return v - *storage;
   };
-  const SegmentRoot root(pond, segment, v);
 
   // Bracket the root: trial levels H[i] + k·step, the tenth exactly H[i+1]; the scan goes on
   // above the segment while the residual stays at or above zero.
   double lo = base;
   double hi = base;
   for (int k = root.FirstUncertainStep(segment);; ++k) {
-    hi = k == 10 ? segment.top : base + k * step;
+    hi = TrialLevel(segment, k);
     int sign = root.ResidualSign(hi);
     if (sign < 0) break;
     if (sign > 0) continue;
@@ -247,6 +286,7 @@ PondSegment SegmentOf(const HVcurve& pond, int i) {
   s.levelPerStorage = 1.001 / s.lowerArea;
   s.levelSlack = 1e-15 * (std::fabs(s.base) + std::fabs(s.top));
   s.stepsPerMetre = 1 / s.step;
+  s.grid = BisectionGrid(s.base, kLevelTolerance);
   return s;
 }
 

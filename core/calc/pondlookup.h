@@ -9,6 +9,7 @@
 
 #include <array>
 
+#include "core/calc/estimatedbisection.h"
 #include "core/calc/trenzoku.h"
 #include "core/interaction/userinteraction.h"
 
@@ -58,6 +59,7 @@ struct PondSegment {
   double levelPerStorage = 0;  // 1.001 / F[index]: a storage margin as a level margin (m/m³)
   double levelSlack = 0;       // 10⁻¹⁵ of the segment's elevations (m)
   double stepsPerMetre = 0;    // 1 / step
+  BisectionGrid grid;          // the bisection's integers, for segments above level zero
 };
 
 /// StorageToLevel for the many storages of one pond that a routing or pump run seeks: each

@@ -297,6 +297,25 @@ TRenzoku RandomPond(std::mt19937_64& random) {
   return calc;
 }
 
+// Whether the inversion, plain and through the lookup, gives the plain inversion's bits and
+// messages for storage v.
+testing::AssertionResult SameAsPlain(const TRenzoku& calc, const PlainInversion& plain,
+                                     StorageToLevelLookup& lookup, double v) {
+  RecordingInteraction expectedUi, ui, lookupUi;
+  double expected = plain.StorageToLevel(v, expectedUi);
+  double level = StorageToLevel(calc, v, ui);
+  double looked = lookup(v, lookupUi);
+  if (std::bit_cast<std::uint64_t>(level) != std::bit_cast<std::uint64_t>(expected) ||
+      std::bit_cast<std::uint64_t>(looked) != std::bit_cast<std::uint64_t>(expected)) {
+    return testing::AssertionFailure() << "storage " << v << ": " << level << " and " << looked
+                                       << " instead of " << expected;
+  }
+  if (ui.Texts() != expectedUi.Texts() || lookupUi.Texts() != expectedUi.Texts()) {
+    return testing::AssertionFailure() << "storage " << v << ": other messages";
+  }
+  return testing::AssertionSuccess();
+}
+
 }  // namespace
 
 // The inversion skips trial levels whose side of the root is certain: over many random ponds
@@ -328,18 +347,37 @@ TEST(PondLookupTest, StorageToLevelGivesTheBitsOfThePlainInversion) {
     }
     StorageToLevelLookup lookup(calc);
     for (double v : storages) {
-      RecordingInteraction expectedUi, ui, lookupUi;
-      double expected = plain.StorageToLevel(v, expectedUi);
-      double level = StorageToLevel(calc, v, ui);
-      double looked = lookup(v, lookupUi);
-      ASSERT_EQ(std::bit_cast<std::uint64_t>(level), std::bit_cast<std::uint64_t>(expected))
-          << "pond " << pondIndex << ", storage " << v << ": " << level << " instead of " << expected;
-      ASSERT_EQ(std::bit_cast<std::uint64_t>(looked), std::bit_cast<std::uint64_t>(expected))
-          << "pond " << pondIndex << ", storage " << v << ": " << looked << " instead of " << expected;
-      ASSERT_EQ(ui.Texts(), expectedUi.Texts());
-      ASSERT_EQ(lookupUi.Texts(), expectedUi.Texts());
+      ASSERT_TRUE(SameAsPlain(calc, plain, lookup, v)) << "pond " << pondIndex;
       ++compared;
     }
   }
   EXPECT_GT(compared, 200000);
+}
+
+// Storages whose level is one of the bracketing scan's trial levels or one of the first
+// midpoints of the bisection, or lies a rounding away from one: the root estimate cannot tell
+// that level's side, so the inversion computes it, and gives the plain inversion's bits.
+TEST(PondLookupTest, StoragesAtTrialLevelsAndMidpointsGiveTheBitsOfThePlainInversion) {
+  std::mt19937_64 random(20261210);
+  RecordingInteraction ui;
+  for (int pondIndex = 0; pondIndex < 300; ++pondIndex) {
+    TRenzoku calc = RandomPond(random);
+    PlainInversion plain(calc);
+    StorageToLevelLookup lookup(calc);
+    const auto& P = calc.Pond;
+    for (std::size_t i = 0; i + 1 < static_cast<std::size_t>(P.RowCount); ++i) {
+      const double base = P.H[i];
+      const double step = (P.H[i + 1] - base) / 10;
+      for (int k = 1; k < 10; ++k) {
+        double trial = base + k * step;
+        double middle = (base + trial) / 2;
+        for (double h : {trial, middle, (middle + trial) / 2, (base + middle) / 2}) {
+          double v = LevelToStorage(calc, h, ui);
+          for (double near : {v, std::nextafter(v, -1e300), std::nextafter(v, 1e300)}) {
+            ASSERT_TRUE(SameAsPlain(calc, plain, lookup, near)) << "pond " << pondIndex;
+          }
+        }
+      }
+    }
+  }
 }
