@@ -67,49 +67,60 @@ double ScanLevelsOneByOne(double start, ProducedLevel&& produced) {
 
 /// The same scan when g(J) = J − K(J) grows strictly with each step (K never rises by a whole
 /// step while J rises by one). The residuals then fall until g turns positive and the scan ends
-/// there or one step later, so only the step where g turns positive needs finding: by doubling
-/// strides, then halving them. The trial levels are accumulated exactly as the scan accumulates
-/// them. Falls back to the step-by-step scan on a residual that is not a number.
+/// there or one step later, so only the step where g turns positive needs finding: from a first
+/// guess at `near`, a level where g is expected to turn positive, by doubling strides upwards or
+/// downwards, then halving them. Any guess finds the same step, a good one with fewer trial
+/// levels; a guess at or below the first step (the default) starts the strides there. The trial
+/// levels are accumulated exactly as the scan accumulates them. Falls back to the step-by-step
+/// scan on a residual that is not a number.
 template <typename ProducedLevel>
-double ScanLevelsMonotone(double start, ProducedLevel&& produced) {
+double ScanLevelsMonotone(double start, ProducedLevel&& produced, double near = -HUGE_VAL) {
   constexpr long long kStrideLimit = 1LL << 40;
-  auto advance = AdvanceLevel;
   double first = start + kLevelScanStep;
   double firstGap = first - produced(first);
   if (std::isnan(firstGap)) return ScanLevelsOneByOne(start, produced);
   if (!(std::fabs(firstGap) <= 9999)) return first;  // the scan ends on its first step
   if (firstGap > 0) return ScanLevelsOneByOne(start, produced);
 
-  // g ≤ 0 at step `low`, g > 0 at step `high` (steps counted from the start).
+  // g ≤ 0 at step `low`, g > 0 at step `high` once one is found (steps counted from the start).
   long long low = 1;
   double lowLevel = first;
   double lowGap = firstGap;
   long long high = 0;
-  for (long long stride = 1; high == 0; stride *= 2) {
-    if (stride > kStrideLimit) return ScanLevelsOneByOne(start, produced);
-    double level = advance(lowLevel, stride);
+  // Evaluates step `step` above `low` and moves `low` or `high` there; false on a gap that is
+  // not a number.
+  // Called through a pointer: inlined at every probe, it would crowd the routing step's loop.
+  auto advance = AdvanceLevel;
+  auto probe = [&](long long step) {
+    double level = advance(lowLevel, step - low);
     double gap = level - produced(level);
-    if (std::isnan(gap)) return ScanLevelsOneByOne(start, produced);
+    if (std::isnan(gap)) return false;
     if (gap > 0) {
-      high = low + stride;
+      high = step;
     } else {
-      low += stride;
+      low = step;
       lowLevel = level;
       lowGap = gap;
+    }
+    return true;
+  };
+  const double guess = (near - first) / kLevelScanStep;  // steps above the first
+  if (guess >= 1 && guess < kStrideLimit && !probe(low + static_cast<long long>(guess))) {
+    return ScanLevelsOneByOne(start, produced);
+  }
+  if (high == 0) {
+    for (long long stride = 1; high == 0; stride *= 2) {
+      if (stride > kStrideLimit) return ScanLevelsOneByOne(start, produced);
+      if (!probe(low + stride)) return ScanLevelsOneByOne(start, produced);
+    }
+  } else {
+    // Downwards from the guess until a step with g ≤ 0; the first step is one.
+    for (long long stride = 1; low == 1 && high - stride > 1; stride *= 2) {
+      if (!probe(high - stride)) return ScanLevelsOneByOne(start, produced);
     }
   }
   while (high - low > 1) {
-    long long middle = low + (high - low) / 2;
-    double level = advance(lowLevel, middle - low);
-    double gap = level - produced(level);
-    if (std::isnan(gap)) return ScanLevelsOneByOne(start, produced);
-    if (gap > 0) {
-      high = middle;
-    } else {
-      low = middle;
-      lowLevel = level;
-      lowGap = gap;
-    }
+    if (!probe(low + (high - low) / 2)) return ScanLevelsOneByOne(start, produced);
   }
   // The scan reached step `low` without stopping; from there it ends at `high` or one step later.
   return ContinueLevelScan(lowLevel, std::fabs(lowGap), produced);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstddef>
 #include <limits>
+#include <utility>
 
 #include "core/calc/inflowat.h"
 #include "core/calc/lastevaluation.h"
@@ -52,6 +53,8 @@ class Router {
 
   Step Advance(double level, double t, double tEnd, double h) {
     Step step;
+    const double previousLevel = std::exchange(m_previousLevel, level);
+    const double previousStep = std::exchange(m_previousStep, h);
     double startOutflow = OutflowAt(level).total;
     double startStorage = m_storageAt(level, [&](double x) { return LevelToStorage(m_calc, x, m_ui); });
     auto inflowAt = [&](double x) { return InflowAt(m_calc, x); };
@@ -92,8 +95,10 @@ class Router {
       produced = produce(trial);
       if (i > m_cap) {
         // Not settled: scan upwards from the start level for the smallest residual; the scan
-        // ends on the first level after it, which becomes the step's level.
-        trial = m_bisectScan ? ScanLevelsMonotone(m_startLevel, produce)
+        // ends on the first level after it, which becomes the step's level. Its first guess is
+        // where the level is heading if it keeps its pace.
+        const double heading = level + (level - previousLevel) * (h / previousStep);
+        trial = m_bisectScan ? ScanLevelsMonotone(m_startLevel, produce, heading)
                              : ScanLevelsOneByOne(m_startLevel, produce);
         produced = trial;
         break;
@@ -130,6 +135,8 @@ class Router {
   bool m_bisectScan;
   double m_startLevel;
   double m_floorStorage;
+  double m_previousLevel = m_startLevel;  // the level at the start of the step before
+  double m_previousStep = 1;              // that step's length (min)
 };
 
 // Whether a rectangular orifice's discharge never falls with the level: its free-flow end does not

@@ -76,6 +76,16 @@ TEST(LevelScanTest, BisectedScanAgreesOnTheStartupPondForRandomSteps) {
     evaluations = 0;
     ASSERT_EQ(ScanLevelsMonotone(24.0, produced), oneByOne) << i;
     EXPECT_LE(evaluations, std::max(scanned, 80)) << i;
+    // A first guess anywhere finds the same level; one a step or two off needs a handful of
+    // trial levels.
+    for (double near : {oneByOne - 0.0007, oneByOne + 0.0004, oneByOne + 0.37, oneByOne - 2.5, 24.0,
+                        1e300, -HUGE_VAL, std::nan("")}) {
+      evaluations = 0;
+      ASSERT_EQ(ScanLevelsMonotone(24.0, produced, near), oneByOne) << i << " " << near;
+      if (std::fabs(near - oneByOne) < 0.001 && oneByOne > 24.01) {
+        EXPECT_LE(evaluations, 10) << i;
+      }
+    }
   }
   EXPECT_TRUE(ui.Entries().empty());
 }
