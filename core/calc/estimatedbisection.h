@@ -31,7 +31,7 @@ class BisectionGrid {
   /// Whether a bisection of [lo, hi] stays on the grid.
   bool Holds(double hi) const { return m_holds && hi >= m_lo && hi <= m_end; }
 
-  /// BisectInDoubles(lo, hi, estimate, tolerance); `hi` must be held.
+  /// BisectInDoubles(lo, hi, estimate, tolerance); `hi` must be held and `estimate` a number.
   EstimatedBisection Bisect(double hi, double estimate) const;
 
  private:
