@@ -68,13 +68,14 @@ double ScanLevelsOneByOne(double start, ProducedLevel&& produced) {
 /// The same scan when g(J) = J − K(J) grows strictly with each step (K never rises by a whole
 /// step while J rises by one). The residuals then fall until g turns positive and the scan ends
 /// there or one step later, so only the step where g turns positive needs finding: from a first
-/// guess at `near`, a level where g is expected to turn positive, by doubling strides upwards or
+/// guess at `expectedLevel`, where g is expected to turn positive, by doubling strides upwards or
 /// downwards, then halving them. Any guess finds the same step, a good one with fewer trial
 /// levels; a guess at or below the first step (the default) starts the strides there. The trial
 /// levels are accumulated exactly as the scan accumulates them. Falls back to the step-by-step
 /// scan on a residual that is not a number.
 template <typename ProducedLevel>
-double ScanLevelsMonotone(double start, ProducedLevel&& produced, double near = -HUGE_VAL) {
+double ScanLevelsMonotone(double start, ProducedLevel&& produced,
+                          double expectedLevel = -HUGE_VAL) {
   constexpr long long kStrideLimit = 1LL << 40;
   double first = start + kLevelScanStep;
   double firstGap = first - produced(first);
@@ -87,10 +88,10 @@ double ScanLevelsMonotone(double start, ProducedLevel&& produced, double near = 
   double lowLevel = first;
   double lowGap = firstGap;
   long long high = 0;
-  // Evaluates step `step` above `low` and moves `low` or `high` there; false on a gap that is
-  // not a number.
   // Called through a pointer: inlined at every probe, it would crowd the routing step's loop.
   auto advance = AdvanceLevel;
+  // Evaluates step `step` above `low` and moves `low` or `high` there; false on a gap that is
+  // not a number.
   auto probe = [&](long long step) {
     double level = advance(lowLevel, step - low);
     double gap = level - produced(level);
@@ -104,7 +105,7 @@ double ScanLevelsMonotone(double start, ProducedLevel&& produced, double near = 
     }
     return true;
   };
-  const double guess = (near - first) / kLevelScanStep;  // steps above the first
+  const double guess = (expectedLevel - first) / kLevelScanStep;  // steps above the first
   if (guess >= 1 && guess < kStrideLimit && !probe(low + static_cast<long long>(guess))) {
     return ScanLevelsOneByOne(start, produced);
   }
