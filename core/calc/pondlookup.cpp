@@ -71,6 +71,9 @@ bool TopSegmentHasHeight(const HVcurve& pond, int n) {
   return n >= 2 && pond.Pond.H[At(n - 1)] > pond.Pond.H[At(n - 2)];
 }
 
+// The bracketing scan's trial level k of a segment: base + k·step, the tenth exactly its top.
+double TrialLevel(const PondSegment& s, int k) { return k == 10 ? s.top : s.base + k * s.step; }
+
 // Where the storage of one segment reaches a sought storage v, known well enough to tell on
 // which side of it most trial levels lie without computing their storage.
 //
@@ -141,7 +144,7 @@ class SegmentRoot {
     if (!Known()) return 1;
     double estimate = (m_below - s.base) * s.stepsPerMetre;  // truncated below where positive
     int k = estimate >= 9 ? 9 : estimate >= 1 ? static_cast<int>(estimate) : 1;
-    while (k > 1 && ResidualSign(s.base + (k - 1) * s.step) != 1) --k;
+    while (k > 1 && ResidualSign(TrialLevel(s, k - 1)) != 1) --k;
     return k;
   }
 
@@ -152,9 +155,6 @@ class SegmentRoot {
   double m_above = 0;  // root estimate + tolerance
   double m_top = -kInfinity;  // no level is below it: every sign is left to the caller
 };
-
-// The bracketing scan's trial level k of a segment: base + k·step, the tenth exactly its top.
-double TrialLevel(const PondSegment& s, int k) { return k == 10 ? s.top : s.base + k * s.step; }
 
 // The level of storage v (above V[i]) that the scan and the bisection reach when each of their
 // trial levels takes its side from the root estimate alone, provided the estimate's window then
